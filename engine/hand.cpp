@@ -1,0 +1,1 @@
+#include "hand.h"
