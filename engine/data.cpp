@@ -1,1 +1,162 @@
 #include "data.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <vector>
+
+namespace tangram {
+
+namespace {
+
+// The whole catalogue is never longer than this; anything beyond is ignored.
+constexpr size_t MaxCatalogueBytes = size_t{MaxPuzzles} * CatalogueRecordSize;
+
+bool IsPuzzleNumber(const GameData& game, int puzzle) {
+    return puzzle >= 1 && puzzle <= std::min(game.PuzzleCount, MaxPuzzles);
+}
+
+// Reads at most `limit` bytes of a regular file. False when the file cannot be
+// opened, is no regular file (a folder, a pipe) or a read fails.
+bool ReadFilePrefix(const std::string& path, size_t limit, std::vector<uint8_t>& out) {
+    // Non-blocking, so that a named pipe cannot hold the start-up; it is refused
+    // below like every other special file.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    out.assign(limit, 0);
+    size_t got = 0;
+    while (ok && got < limit) {
+        ssize_t n = ::read(fd, out.data() + got, limit - got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            ok = false;
+        } else if (n == 0) {
+            break;
+        } else {
+            got += static_cast<size_t>(n);
+        }
+    }
+    ::close(fd);
+    out.resize(got);
+    return ok;
+}
+
+}  // namespace
+
+int ParseCatalogue(std::span<const uint8_t> bytes, GameData& game) {
+    // Parsed aside first, so the game's tables change in one step.
+    std::array<Layout, MaxPuzzles + 1> table{};
+    std::array<uint8_t, MaxPuzzles + 1> category{};
+    const int count = static_cast<int>(
+        std::min(bytes.size() / CatalogueRecordSize, static_cast<size_t>(MaxPuzzles)));
+    for (int k = 1; k <= count; ++k) {
+        const uint8_t* record = bytes.data() + static_cast<size_t>(k - 1) * CatalogueRecordSize;
+        category[k] = record[0];
+        for (size_t tan = 0; tan < table[k].size(); ++tan) {
+            const uint8_t* triple = record + 1 + 3 * tan;
+            table[k][tan] = PieceState{triple[0], triple[1], triple[2]};
+        }
+    }
+    game.PuzzleTable = table;
+    game.PuzzleCategory = category;
+    game.PuzzleCount = count;
+    return count;
+}
+
+CatalogueResult LoadCatalogue(GameData& game) {
+    return LoadCatalogueFile(game.ProgramDir + "mexa.dat", game);
+}
+
+CatalogueResult LoadCatalogueFile(const std::string& path, GameData& game) {
+    std::vector<uint8_t> bytes;
+    if (!ReadFilePrefix(path, MaxCatalogueBytes, bytes)) {
+        return CatalogueResult::CannotOpen;
+    }
+    if (bytes.size() < static_cast<size_t>(CatalogueRecordSize)) {
+        return CatalogueResult::Empty;
+    }
+    ParseCatalogue(bytes, game);
+    // A stored level beyond the catalogue resumes at its last puzzle; one below
+    // 1 (a damaged setting) at its first, since puzzles count from 1.
+    game.CurrentPuzzle = std::clamp(game.CurrentPuzzle, 1, game.PuzzleCount);
+    return CatalogueResult::Ok;
+}
+
+void SetUpPuzzle(GameData& game, Board& board) {
+    // Every caller keeps the number within the catalogue; should one slip, the
+    // nearest puzzle is laid out rather than a record that does not exist.
+    const bool hasPuzzles = game.PuzzleCount >= 1;
+    if (hasPuzzles) {
+        game.CurrentPuzzle =
+            std::clamp(game.CurrentPuzzle, 1, std::min(game.PuzzleCount, MaxPuzzles));
+    }
+    const bool valid = IsPuzzleNumber(game, game.CurrentPuzzle);
+    const Layout solution = valid ? game.PuzzleTable[game.CurrentPuzzle] : Layout{};
+
+    game.CurrentSolution = solution;
+    if (valid) {
+        board.BuildTarget(solution);
+    } else {
+        // No puzzle at all: an empty silhouette, and the Tans at their start
+        // places, so that nothing reads a record that does not exist.
+        board.BoardRaster.fill(0);
+        board.TargetRaster.fill(0);
+        board.TargetFirstCol = 0;
+        board.TargetFirstRow = 0;
+    }
+    for (int tan = 1; tan <= 7; ++tan) {
+        board.Piece[tan] = StartLayout[tan - 1];
+        board.StampPiece(tan);
+    }
+
+    // A game file may say that the first few Tans are already laid; a solved
+    // puzzle is always played from the start.
+    const uint8_t status = valid ? game.PuzzleStatus[game.CurrentPuzzle] : 0;
+    if ((status & SolvedBit) == 0) {
+        const int laid = status & 7;
+        for (int tan = 1; tan <= laid; ++tan) {
+            board.UnstampPiece(tan);
+            board.Piece[tan] = solution[tan - 1];
+            board.StampPiece(tan);
+        }
+    }
+    board.SelectedPiece = 0;
+    board.BoardState = 0;
+}
+
+void MarkSolved(GameData& game) {
+    if (game.CurrentPuzzle < 1 || game.CurrentPuzzle > MaxPuzzles) {
+        return;
+    }
+    uint8_t& status = game.PuzzleStatus[game.CurrentPuzzle];
+    if ((status & SolvedBit) == 0) {
+        status = static_cast<uint8_t>(status | SolvedBit);
+        game.ProgressChanged = true;
+    }
+}
+
+std::string ExecutableDir() {
+    std::vector<char> buffer(4096);
+    for (;;) {
+        ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
+        if (n < 0) {
+            return {};
+        }
+        if (static_cast<size_t>(n) < buffer.size()) {
+            std::string path(buffer.data(), static_cast<size_t>(n));
+            return path.substr(0, path.rfind('/') + 1);
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+}  // namespace tangram
