@@ -24,3 +24,9 @@ cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 cmake --build "$root/build-asan" -j "$jobs"
 ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$root/build-asan" --output-on-failure -j "$jobs"
+
+echo "== fuzz build (clang, libFuzzer with address and undefined sanitizers)"
+CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DTANGRAM_FUZZ=ON -DTANGRAM_SANITIZE=ON -DTANGRAM_UI=OFF -DTANGRAM_BENCHMARKS=OFF
+cmake --build "$root/build-fuzz" -j "$jobs"
+ctest --test-dir "$root/build-fuzz" --output-on-failure -j "$jobs" -L fuzz
