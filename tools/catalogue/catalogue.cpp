@@ -1,0 +1,136 @@
+#include "catalogue.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "design.h"
+#include "source.h"
+#include "text.h"
+
+namespace tangram::catalogue {
+
+const std::array<CategoryName, CategoryCount + 1> CategoryNames{{
+    {"", ""},
+    {"Shapes", "Formen"},
+    {"People", "Menschen"},
+    {"Animals", "Tiere"},
+    {"Birds and fish", "Vögel und Fische"},
+    {"Boats and vehicles", "Boote und Fahrzeuge"},
+    {"Buildings and things", "Häuser und Dinge"},
+    {"Letters", "Buchstaben"},
+    {"Digits and signs", "Ziffern und Zeichen"},
+}};
+
+std::string Format(const Diagnostic& d) {
+    if (d.where.line > 0) {
+        return Str(d.where.file, ":", d.where.line, ": ", d.message);
+    }
+    return Str(d.where.file, ": ", d.message);
+}
+
+namespace {
+
+bool EndsWith(const std::string& s, const std::string& tail) {
+    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+}  // namespace
+
+ReadResult ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        ReadResult r;
+        r.errors.push_back({{path, 0}, "cannot open the file"});
+        return r;
+    }
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (EndsWith(path, ".dat")) {
+        return FromRecords(std::vector<uint8_t>(bytes.begin(), bytes.end()), path);
+    }
+    if (EndsWith(path, ".fig")) {
+        return ParseDesign(bytes, path);
+    }
+    if (EndsWith(path, ".txt")) {
+        return ParseSource(bytes, path);
+    }
+    ReadResult r;
+    r.errors.push_back(
+        {{path, 0}, "unknown kind of file: expected a design (.fig), source (.txt) or .dat"});
+    return r;
+}
+
+void Append(ReadResult& whole, ReadResult&& part) {
+    for (Diagnostic& d : part.errors) {
+        whole.errors.push_back(std::move(d));
+    }
+    for (size_t n = 0; n < part.catalogue.categories.size(); ++n) {
+        Category& mine = whole.catalogue.categories[n];
+        Category& theirs = part.catalogue.categories[n];
+        if (!theirs.declared) {
+            continue;
+        }
+        if (!mine.declared || (!mine.named && theirs.named)) {
+            mine = std::move(theirs);
+        } else if (theirs.named &&
+                   (mine.english != theirs.english || mine.german != theirs.german)) {
+            whole.errors.push_back(
+                {theirs.where, Str("category ", n, " is named \"", theirs.english, "\" \"",
+                                   theirs.german, "\" here but \"", mine.english, "\" \"",
+                                   mine.german, "\" at ", mine.where.file, ":", mine.where.line)});
+        }
+    }
+    for (Puzzle& p : part.catalogue.puzzles) {
+        whole.catalogue.puzzles.push_back(std::move(p));
+    }
+}
+
+ReadResult ReadFiles(const std::vector<std::string>& paths) {
+    ReadResult all;
+    for (const std::string& path : paths) {
+        Append(all, ReadFile(path));
+    }
+    return all;
+}
+
+std::vector<uint8_t> ToRecords(const Catalogue& c) {
+    std::vector<uint8_t> out;
+    for (const Puzzle& p : c.puzzles) {
+        out.push_back(p.category);
+        for (const PieceState& s : p.solution) {
+            out.push_back(s.col);
+            out.push_back(s.row);
+            out.push_back(s.orient);
+        }
+    }
+    return out;
+}
+
+ReadResult FromRecords(const std::vector<uint8_t>& bytes, const std::string& file) {
+    ReadResult r;
+    const size_t whole = bytes.size() / RecordSize;
+    for (size_t k = 0; k < whole; ++k) {
+        const uint8_t* rec = bytes.data() + k * RecordSize;
+        Puzzle p;
+        p.category = rec[0];
+        p.named = false;
+        p.where = {file, 0};
+        for (int t = 0; t < 7; ++t) {
+            p.solution[t] = {rec[1 + 3 * t], rec[2 + 3 * t], rec[3 + 3 * t]};
+        }
+        Category& c = r.catalogue.categories[p.category];
+        if (!c.declared) {
+            c.declared = true;
+            c.named = false;
+            c.where = {file, 0};
+        }
+        r.catalogue.puzzles.push_back(std::move(p));
+    }
+    if (bytes.size() % RecordSize != 0) {
+        r.errors.push_back({{file, 0},
+                            Str("the file ends with ", bytes.size() % RecordSize,
+                                " bytes that are not a whole record of ", RecordSize)});
+    }
+    return r;
+}
+
+}  // namespace tangram::catalogue

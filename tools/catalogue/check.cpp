@@ -1,0 +1,243 @@
+#include "check.h"
+
+#include <cstdlib>
+#include <map>
+#include <memory>
+
+#include "data.h"
+#include "geometry.h"
+#include "text.h"
+
+namespace tangram::catalogue {
+
+namespace {
+
+// Depth-first over the sets of Tans already down. Stamping is additive, so the
+// board depends only on which Tans are down, and a set that led nowhere once
+// leads nowhere again.
+bool Search(Board& b, const Layout& s, int down, std::array<bool, 128>& dead,
+            std::array<int, 7>& order, int depth) {
+    if (down == 127) {
+        return true;
+    }
+    if (dead[down]) {
+        return false;
+    }
+    for (int t = 1; t <= 7; ++t) {
+        const int bit = 1 << (t - 1);
+        if ((down & bit) != 0 || !b.PieceFitsFree(t, s[t - 1].col, s[t - 1].row, s[t - 1].orient)) {
+            continue;
+        }
+        b.Piece[t] = s[t - 1];
+        b.StampPiece(t);
+        order[depth] = t;
+        if (Search(b, s, down | bit, dead, order, depth + 1)) {
+            return true;
+        }
+        b.UnstampPiece(t);
+    }
+    dead[down] = true;
+    return false;
+}
+
+// True when Tan `second` may be dropped onto a board holding only `first`.
+bool FitsAfter(const Layout& s, int first, int second) {
+    auto b = std::make_unique<Board>();
+    b->Piece[first] = s[first - 1];
+    b->StampPiece(first);
+    const PieceState& p = s[second - 1];
+    return b->PieceFitsFree(second, p.col, p.row, p.orient);
+}
+
+std::string Prefix(const Puzzle& p, int number) {
+    if (p.english.empty()) {
+        return Str("puzzle ", number, ": ");
+    }
+    return Str("puzzle ", number, " \"", p.english, "\": ");
+}
+
+std::string Parts(const std::vector<std::vector<int>>& groups) {
+    std::string out;
+    for (const auto& g : groups) {
+        out += out.empty() ? "Tans" : " | Tans";
+        for (int t : g) {
+            out += Str(" ", t);
+        }
+    }
+    return out;
+}
+
+// Problems with the placement on the board; empty when the figure is fine.
+std::vector<std::string> GeometryProblems(const Layout& s) {
+    std::vector<std::string> out;
+    for (int t = 1; t <= 7; ++t) {
+        if (s[t - 1].orient > 31) {
+            out.push_back(Str("Tan ", t, " has orientation ", int{s[t - 1].orient},
+                              "; orientations are 0..31"));
+        }
+    }
+    if (!out.empty()) {
+        return out;
+    }
+    auto board = std::make_unique<Board>();
+    for (int t = 1; t <= 7; ++t) {
+        const PieceState& p = s[t - 1];
+        if (!board->PieceFitsBoard(t, p.col, p.row, p.orient)) {
+            out.push_back(Str("Tan ", t, " at column ", int{p.col}, ", row ", int{p.row},
+                              " reaches off the board"));
+        }
+    }
+    if (!out.empty()) {
+        return out;
+    }
+    if (!FindDropOrder(s)) {
+        bool named = false;
+        for (int i = 1; i <= 7; ++i) {
+            for (int j = i + 1; j <= 7; ++j) {
+                if (!FitsAfter(s, i, j) && !FitsAfter(s, j, i)) {
+                    out.push_back(Str("Tans ", i, " and ", j, " overlap"));
+                    named = true;
+                }
+            }
+        }
+        if (!named) {
+            out.push_back("no order of dropping the seven Tans has every drop accepted");
+        }
+    }
+    auto groups = JoinedGroups(Placements(s));
+    if (groups.size() > 1) {
+        out.push_back(Str("the figure falls apart into ", groups.size(), " parts (", Parts(groups),
+                          "); Tans must meet along an edge, not only at a corner"));
+    }
+    return out;
+}
+
+// Orientations in range and every sub-stamp on the board: the rasters of such
+// a layout are what the game would show.
+bool OnBoard(const Layout& s) {
+    auto board = std::make_unique<Board>();
+    for (int t = 1; t <= 7; ++t) {
+        const PieceState& p = s[t - 1];
+        if (p.orient > 31 || !board->PieceFitsBoard(t, p.col, p.row, p.orient)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string CentringProblem(const Board& b) {
+    auto box = CoveredBox(b.TargetRaster);
+    if (!box) {
+        return "the figure covers no cell";
+    }
+    const int offCol = box->minCol + box->maxCol - BoardCols + 1;  // twice the offset
+    const int offRow = box->minRow + box->maxRow - BoardRows + 1;
+    if (std::abs(offCol) > 4 || std::abs(offRow) > 4 || box->maxCol > BoardCols - 2 ||
+        box->maxRow > BoardRows - 2) {
+        return Str("the covered cells (columns ", box->minCol, "..", box->maxCol, ", rows ",
+                   box->minRow, "..", box->maxRow,
+                   ") are not centred on column 60, row 40 within two cells with a free column "
+                   "and row at the right and bottom edge");
+    }
+    return {};
+}
+
+}  // namespace
+
+std::optional<std::array<int, 7>> FindDropOrder(const Layout& solution) {
+    auto b = std::make_unique<Board>();
+    std::array<bool, 128> dead{};
+    std::array<int, 7> order{};
+    if (Search(*b, solution, 0, dead, order, 0)) {
+        return order;
+    }
+    return std::nullopt;
+}
+
+std::string SilhouetteKey(const Layout& solution) {
+    auto b = std::make_unique<Board>();
+    b->BuildTarget(solution);
+    auto box = CoveredBox(b->TargetRaster);
+    if (!box) {
+        return {};
+    }
+    std::string key = Str(box->maxCol - box->minCol + 1, "x", box->maxRow - box->minRow + 1, ":");
+    for (int c = box->minCol; c <= box->maxCol; ++c) {
+        for (int r = box->minRow; r <= box->maxRow; ++r) {
+            key += static_cast<char>(b->TargetRaster[CellIndex(c, r)]);
+        }
+    }
+    return key;
+}
+
+std::vector<Diagnostic> CheckPuzzle(const Puzzle& p, int number) {
+    std::vector<Diagnostic> out;
+    auto problem = [&](const std::string& what) {
+        out.push_back({p.where, Prefix(p, number) + what});
+    };
+    if (p.named && (p.english.empty() || p.german.empty())) {
+        problem("the puzzle needs both an English and a German name");
+    }
+    if (p.category < 1 || p.category > CategoryCount) {
+        problem(Str("category ", int{p.category}, " is not one of 1..8"));
+    } else if (!p.categoryDeclared) {
+        problem(Str("category ", int{p.category}, " is not declared before the puzzle"));
+    }
+    const auto geometry = GeometryProblems(p.solution);
+    for (const std::string& g : geometry) {
+        problem(g);
+    }
+    if (!geometry.empty()) {
+        return out;
+    }
+    auto b = std::make_unique<Board>();
+    b->BuildTarget(p.solution);
+    for (int t = 1; t <= 7; ++t) {
+        b->Piece[t] = p.solution[t - 1];
+        b->StampPiece(t);
+    }
+    if (!b->CheckSolution()) {
+        problem("the stored solution, laid on the board, is not recognised as solved");
+    }
+    if (std::string centring = CentringProblem(*b); !centring.empty()) {
+        problem(centring);
+    }
+    return out;
+}
+
+std::vector<Diagnostic> CheckCatalogue(const Catalogue& c) {
+    std::vector<Diagnostic> out;
+    for (int n = 1; n <= CategoryCount; ++n) {
+        const Category& cat = c.categories[n];
+        if (cat.declared && cat.named && (cat.english.empty() || cat.german.empty())) {
+            out.push_back(
+                {cat.where, Str("category ", n, " needs both an English and a German name")});
+        }
+    }
+    std::map<std::string, int> seen;
+    int number = 0;
+    for (const Puzzle& p : c.puzzles) {
+        ++number;
+        for (Diagnostic& d : CheckPuzzle(p, number)) {
+            out.push_back(std::move(d));
+        }
+        if (!OnBoard(p.solution)) {
+            continue;
+        }
+        std::string key = SilhouetteKey(p.solution);
+        auto [it, fresh] = seen.emplace(key, number);
+        if (!fresh) {
+            out.push_back({p.where, Prefix(p, number) +
+                                        Str("has the same silhouette as puzzle ", it->second)});
+        }
+    }
+    if (c.puzzles.size() > MaxPuzzles) {
+        out.push_back({c.puzzles[MaxPuzzles].where, Str("the catalogue holds ", c.puzzles.size(),
+                                                        " puzzles; the game reads "
+                                                        "only the first ",
+                                                        MaxPuzzles)});
+    }
+    return out;
+}
+
+}  // namespace tangram::catalogue

@@ -1,0 +1,23 @@
+// Contact sheets: every puzzle drawn as the pattern window shows it, black
+// Tans on the silver board, with its number, category and name below.
+#pragma once
+
+#include <QImage>
+
+#include "catalogue.h"
+
+namespace tangram::catalogue {
+
+struct SheetOptions {
+    int first = 1;        // puzzle numbers, from 1
+    int last = 1 << 30;   // inclusive
+    int scale = 2;        // pixels per cell
+    bool seams = false;   // thin grey lines between the Tans
+    int maxWidth = 1600;  // the sheet's width in pixels decides the columns
+};
+
+// Needs a QGuiApplication for the fonts. Puzzles outside first..last are left
+// out; an empty range gives a null image.
+QImage RenderSheet(const Catalogue& c, const SheetOptions& options);
+
+}  // namespace tangram::catalogue
