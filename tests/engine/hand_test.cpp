@@ -6,7 +6,6 @@
 #include <numbers>
 
 #include "fakes.h"
-#include "tangdata.h"
 
 namespace tangram {
 namespace {
@@ -55,8 +54,9 @@ TEST(PiecePolygon, ScalesTheOutlineToPixels) {
         EXPECT_EQ(out[v].x, square[v].x);
         EXPECT_EQ(out[v].y, square[v].y);
     }
-    ASSERT_EQ(PiecePolygon(3, {10, 20, 0}, 2, 2, out), 3);
-    EXPECT_EQ(out[0].x, (10 + VertexX[2][0][0]) * 2);
+    ASSERT_EQ(PiecePolygon(3, {10, 20, 0}, 2, 3, out), 3);
+    EXPECT_EQ(out[0].x, 2);  // vertex (-9, 5)
+    EXPECT_EQ(out[0].y, 75);
     EXPECT_EQ(PiecePolygon(0, {}, 1, 1, out), 0);
 }
 
@@ -241,8 +241,10 @@ TEST_F(HandTest, MovingGoesCellByCellAndStopsAtTheBorder) {
     Hold(3);
     hand.boxMouseMove(false, 0, 0);  // no button: only the cursor
     hand.boxMouseMove(false, 300, 200);
+    const Pixel turn = TurnPoint(3);
+    hand.boxMouseMove(false, turn.x, turn.y);
     hand.boxMouseMove(true, 302, 203);  // same cell: silent
-    EXPECT_EQ(view.calls, (Calls{"cursor 0", "cursor 2", "cursor 2"}));
+    EXPECT_EQ(view.calls, (Calls{"cursor 0", "cursor 2", "cursor 1", "cursor 2"}));
 
     view.calls.clear();
     hand.boxMouseMove(true, 310, 200);
