@@ -121,6 +121,9 @@ GameFileResult SaveGame(const GameData& game, const std::string& path) {
     if (exists && !S_ISREG(existing.st_mode)) {
         return GameFileResult::CannotCreate;  // a folder or a device is no game file
     }
+    if (exists && ::access(target.c_str(), W_OK) != 0) {
+        return GameFileResult::CannotCreate;  // a write-protected game stays as it is
+    }
 
     std::string tempPath;
     int fd = CreateTemporary(target, tempPath);

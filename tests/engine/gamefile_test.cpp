@@ -142,9 +142,15 @@ TEST(SaveGame, FailureReportsAndKeepsThePreviousFile) {
     };
     EXPECT_EQ(SaveInChild(limitSize, game, full), GameFileResult::WriteFailed);
     EXPECT_EQ(ReadBytes(full), previous);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("open")),
-                            std::filesystem::directory_iterator()),
-              1);
+
+    // A write-protected game in a folder open to all.
+    const std::string protectedGame = dir.Write("open/protected.mxg", previous);
+    ::chmod(protectedGame.c_str(), 0444);
+    EXPECT_EQ(SaveInChild([] {}, game, protectedGame), GameFileResult::CannotCreate);
+    EXPECT_EQ(ReadBytes(protectedGame), previous);
+    // No temporary file is left behind.
+    const std::filesystem::directory_iterator files(dir.File("open"));
+    EXPECT_EQ(std::distance(begin(files), end(files)), 2);
 }
 
 }  // namespace
