@@ -79,6 +79,7 @@ void Append(ReadResult& whole, ReadResult&& part) {
                                    mine.german, "\" at ", mine.where.file, ":", mine.where.line)});
         }
     }
+    whole.catalogue.hasNames = whole.catalogue.hasNames || part.catalogue.hasNames;
     for (Puzzle& p : part.catalogue.puzzles) {
         whole.catalogue.puzzles.push_back(std::move(p));
     }

@@ -49,6 +49,8 @@ struct Puzzle {
 struct Catalogue {
     std::array<Category, 256> categories{};  // by category byte
     std::vector<Puzzle> puzzles;
+    // Read from a text form, which must name every category 1..8.
+    bool hasNames = false;
 };
 
 // What reading a file gives: a catalogue, or the reasons why not. When

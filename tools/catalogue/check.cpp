@@ -207,9 +207,16 @@ std::vector<Diagnostic> CheckPuzzle(const Puzzle& p, int number) {
 
 std::vector<Diagnostic> CheckCatalogue(const Catalogue& c) {
     std::vector<Diagnostic> out;
-    for (int n = 1; n <= CategoryCount; ++n) {
+    for (size_t n = 0; n < c.categories.size(); ++n) {
         const Category& cat = c.categories[n];
-        if (cat.declared && cat.named && (cat.english.empty() || cat.german.empty())) {
+        const bool known = n >= 1 && n <= CategoryCount;
+        if (cat.declared && !known) {
+            out.push_back({cat.where, Str("category ", n, " is not one of 1..8")});
+        } else if (known && c.hasNames && !cat.declared) {
+            out.push_back(
+                {{c.puzzles.empty() ? std::string() : c.puzzles[0].where.file, 0},
+                 Str("category ", n, " (", CategoryNames[n].english, ") is not declared")});
+        } else if (cat.declared && cat.named && (cat.english.empty() || cat.german.empty())) {
             out.push_back(
                 {cat.where, Str("category ", n, " needs both an English and a German name")});
         }

@@ -72,7 +72,14 @@ struct Figure {
 
 class DesignParser {
 public:
-    explicit DesignParser(const std::string& file) : file_(file) {}
+    // Designs name no categories: every figure uses the game's eight.
+    explicit DesignParser(const std::string& file) : file_(file) {
+        for (int n = 1; n <= CategoryCount; ++n) {
+            result_.catalogue.categories[n] = {
+                true, true, CategoryNames[n].english, CategoryNames[n].german, {file_, 0}};
+        }
+        result_.catalogue.hasNames = true;
+    }
 
     ReadResult Run(const std::vector<Token>& tokens) {
         size_t i = 0;
@@ -250,14 +257,6 @@ private:
             p.solution[t] = {static_cast<uint8_t>(tans[t].col + dc),
                              static_cast<uint8_t>(tans[t].row + dr),
                              static_cast<uint8_t>(tans[t].orient)};
-        }
-        Category& c = result_.catalogue.categories[f.category];
-        if (!c.declared) {
-            c = {true,
-                 true,
-                 CategoryNames[f.category].english,
-                 CategoryNames[f.category].german,
-                 {file_, f.line}};
         }
         result_.catalogue.puzzles.push_back(std::move(p));
     }

@@ -22,8 +22,8 @@ std::optional<int> TrueToCells(const std::string& text);
 inline constexpr int CentreCol = 60;
 inline constexpr int CentreRow = 40;
 
-// Reads the figures of one design file. Categories used by the figures are
-// declared with the game's names.
+// Reads the figures of one design file. The catalogue declares the eight
+// categories with the game's names.
 ReadResult ParseDesign(std::string_view text, const std::string& file);
 
 }  // namespace tangram::catalogue

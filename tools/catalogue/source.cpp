@@ -23,6 +23,7 @@ public:
                 SkipToKeyword();
             }
         }
+        result_.catalogue.hasNames = true;
         return std::move(result_);
     }
 
