@@ -1,0 +1,482 @@
+#include "Main.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QIcon>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolButton>
+#include <QUrl>
+#include <algorithm>
+#include <array>
+
+#include "pattern.h"
+#include "project.h"
+#include "widgets/boardcanvas.h"
+#include "widgets/hyperlink.h"
+#include "widgets/ticker.h"
+
+void InitAssets() {
+    Q_INIT_RESOURCE(assets);
+}
+
+using tangram::BoardCols;
+using tangram::BoardRows;
+using tangram::Colour;
+
+namespace {
+
+QColor ToQColor(Colour colour) {
+    const auto v = static_cast<uint32_t>(colour);  // 0x00BBGGRR
+    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
+}
+
+// A rectangle outline one pixel wide whose corners are given the way the board
+// frames are measured: (x1, y1) inside, (x2, y2) just outside.
+void FrameRect(QPainter& p, int x1, int y1, int x2, int y2) {
+    p.drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+}
+
+}  // namespace
+
+QString CatalogueErrorText(tangram::CatalogueResult result, int tongue) {
+    const bool german = tongue == 1;
+    if (result == tangram::CatalogueResult::Empty) {
+        return german ? QStringLiteral(
+                            "Die Datei mexa.dat enthält kein Tangram. Programm wird abgebrochen.")
+                      : QStringLiteral("The file mexa.dat holds no puzzle. Program aborted.");
+    }
+    return german ? QStringLiteral(
+                        "Datei mexa.dat konnte nicht gefunden werden. Programm wird abgebrochen.")
+                  : QStringLiteral("Can't find file mexa.dat. Program aborted.");
+}
+
+BoardPlacement PlaceBoard(QSize client) {
+    const int boardHeight = client.height() - TMainForm::ToolPanelHeight - TMainForm::ScrollHeight;
+    // Room for one more cell on each side of the raster.
+    const int cell =
+        std::max(0, std::min(client.width() / (BoardCols + 2), boardHeight / (BoardRows + 2)));
+    BoardPlacement placement;
+    placement.cell = cell;
+    placement.box = QRect((client.width() - BoardCols * cell) / 2,
+                          TMainForm::ToolPanelHeight + (boardHeight - BoardRows * cell) / 2,
+                          BoardCols * cell + 1, BoardRows * cell + 1);
+    return placement;
+}
+
+TMainForm::TMainForm(tangram::GameData& game, tangram::Board& board, QWidget* parent)
+    : QWidget(parent), game_(game), board_(board), hand_(board, game, *this, clock_) {
+    InitAssets();
+    setMinimumSize(MinimumClientSize);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    back_ = QImage(QStringLiteral(":/back.png"));
+    turnCursor_ = QCursor(QPixmap(QStringLiteral(":/cursors/turn.png")), 15, 15);
+    moveCursor_ = QCursor(QPixmap(QStringLiteral(":/cursors/move.png")), 15, 15);
+
+    CreateToolBar();
+
+    box_ = new BoardCanvas(this);
+    connect(box_, &BoardCanvas::pressed, this, &TMainForm::boxMouseDown);
+    connect(box_, &BoardCanvas::moved, this, &TMainForm::boxMouseMove);
+
+    qvkScroll_ = new Ticker(this);
+    connect(qvkScroll_, &Ticker::clicked, this, &TMainForm::QuarvBtnClick);
+    QVKLabel = new HyperlinkLabel(this);
+    QVKLabel->setUrl(QUrl(QString::fromLatin1(quarv::HomepageUrl)));
+    QVKLabel->hide();
+
+    resize(DesignClientSize);
+    FormResize();
+    Localize();
+    qvkScroll_->start();
+}
+
+TMainForm::~TMainForm() = default;
+
+QToolButton* TMainForm::AddToolButton(int left, int width, const char* themeName, const char* glyph,
+                                      int glyphSize) {
+    auto* button = new QToolButton(ToolPanel);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setGeometry(left, 4, width, 25);
+    button->setIconSize(QSize(glyphSize, glyphSize));
+    if (themeName != nullptr) {
+        button->setIcon(QIcon::fromTheme(QString::fromLatin1(themeName),
+                                         QIcon(QStringLiteral(":/glyphs/%1.svg").arg(glyph))));
+    }
+    return button;
+}
+
+void TMainForm::CreateToolBar() {
+    ToolPanel = new QFrame(this);
+    ToolPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    ToolPanel->setAutoFillBackground(true);
+    ToolPanel->setBackgroundRole(QPalette::Button);
+
+    NewgameBtn = AddToolButton(4, 25, "document-new", "new", 18);
+    LoadBtn = AddToolButton(28, 25, "document-open", "open", 18);
+    SaveBtn = AddToolButton(52, 25, "document-save", "save", 18);
+    SoundBtn = AddToolButton(76, 25, nullptr, nullptr, 16);
+    SoundBtn->setCheckable(true);
+    SoundBtn->setChecked(true);
+    UpdateSoundGlyph();
+    const QIcon stat = QIcon::hasThemeIcon(QStringLiteral("view-statistics"))
+                           ? QIcon::fromTheme(QStringLiteral("view-statistics"))
+                           : QIcon::fromTheme(QStringLiteral("x-office-spreadsheet"),
+                                              QIcon(QStringLiteral(":/glyphs/statistics.svg")));
+    StatBtn = AddToolButton(100, 25, nullptr, nullptr, 16);
+    StatBtn->setIcon(stat);
+    const QIcon grid = QIcon::hasThemeIcon(QStringLiteral("view-grid"))
+                           ? QIcon::fromTheme(QStringLiteral("view-grid"))
+                           : QIcon::fromTheme(QStringLiteral("edit-select"),
+                                              QIcon(QStringLiteral(":/glyphs/select.svg")));
+    SelectBtn = AddToolButton(124, 25, nullptr, nullptr, 18);
+    SelectBtn->setIcon(grid);
+    const QIcon hint = QIcon::hasThemeIcon(QStringLiteral("help-hint"))
+                           ? QIcon::fromTheme(QStringLiteral("help-hint"))
+                           : QIcon::fromTheme(QStringLiteral("dialog-information"),
+                                              QIcon(QStringLiteral(":/glyphs/hint.svg")));
+    TipBtn = AddToolButton(148, 25, nullptr, nullptr, 18);
+    TipBtn->setIcon(hint);
+    UpBtn = AddToolButton(180, 25, "go-next", "next", 16);
+    DownBtn = AddToolButton(204, 25, "go-previous", "previous", 16);
+    ExitBtn = AddToolButton(236, 25, "application-exit", "exit", 18);
+    TongueBtn = AddToolButton(260, 25, "preferences-desktop-locale", "language", 15);
+    RulesBtn = AddToolButton(285, 25, "help-contents", "rules", 18);
+    InfoBtn = AddToolButton(309, 24, "help-about", "info", 18);
+
+    connect(NewgameBtn, &QToolButton::clicked, this, &TMainForm::NewgameBtnClick);
+    connect(LoadBtn, &QToolButton::clicked, this, &TMainForm::LoadBtnClick);
+    connect(SaveBtn, &QToolButton::clicked, this, &TMainForm::SaveBtnClick);
+    connect(SoundBtn, &QToolButton::toggled, this, &TMainForm::UpdateSoundGlyph);
+    connect(StatBtn, &QToolButton::clicked, this, &TMainForm::StatBtnClick);
+    connect(SelectBtn, &QToolButton::clicked, this, &TMainForm::SelectBtnClick);
+    // The hint acts on the press itself, of any mouse button.
+    TipBtn->installEventFilter(this);
+    connect(UpBtn, &QToolButton::clicked, this, &TMainForm::UpBtnClick);
+    connect(DownBtn, &QToolButton::clicked, this, &TMainForm::DownBtnClick);
+    connect(ExitBtn, &QToolButton::clicked, this, &TMainForm::ExitBtnClick);
+    connect(TongueBtn, &QToolButton::clicked, this, &TMainForm::TongueBtnClick);
+    connect(RulesBtn, &QToolButton::clicked, this, &TMainForm::rules);
+    connect(InfoBtn, &QToolButton::clicked, this, &TMainForm::info);
+}
+
+void TMainForm::UpdateSoundGlyph() {
+    SoundBtn->setIcon(SoundOn()
+                          ? QIcon::fromTheme(QStringLiteral("audio-volume-high"),
+                                             QIcon(QStringLiteral(":/glyphs/sound-on.svg")))
+                          : QIcon::fromTheme(QStringLiteral("audio-volume-muted"),
+                                             QIcon(QStringLiteral(":/glyphs/sound-off.svg"))));
+}
+
+bool TMainForm::SoundOn() const {
+    return SoundBtn->isChecked();
+}
+void TMainForm::SetSoundOn(bool on) {
+    SoundBtn->setChecked(on);
+}
+
+void TMainForm::Localize() {
+    NewgameBtn->setToolTip(tr("I want to play a new game."));
+    LoadBtn->setToolTip(tr("I want to continue an old game."));
+    SaveBtn->setToolTip(tr("Save often, save always."));
+    SoundBtn->setToolTip(tr("I dont like the sound always."));
+    StatBtn->setToolTip(tr("Let me see, what I've solved until now."));
+    SelectBtn->setToolTip(tr("I try another Tangram."));
+    TipBtn->setToolTip(tr("I need a little help."));
+    UpBtn->setToolTip(tr("I take the next Tangram."));
+    DownBtn->setToolTip(tr("I take the previous Tangram."));
+    ExitBtn->setToolTip(tr("I have enough!"));
+    // Offered in the other language, since it offers the switch.
+    TongueBtn->setToolTip(tr("Ich spreche nicht englisch."));
+    RulesBtn->setToolTip(tr("What's to do here?"));
+    InfoBtn->setToolTip(tr("Who did this QUARV GAME?"));
+    qvkScroll_->setText(
+        tr("Click here and pay Quarv Games a visit on the web!     "
+           "Quarv puzzle games keep every player from 8 to 88 thinking.     "
+           "Seven Tans, hundreds of figures: discover the whole Quarv series!     "));
+    UpdateTitle();
+}
+
+void TMainForm::UpdateTitle() {
+    QString title = tr("Quarv Tangram");
+    if (!game_.GameFileName.empty()) {
+        title += tr(" - Game ") + QFileInfo(QString::fromStdString(game_.GameFileName)).fileName();
+    }
+    setWindowTitle(title);
+}
+
+QRect TMainForm::BoxGeometry() const {
+    return box_->geometry();
+}
+
+// ---- window events
+
+bool TMainForm::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        FormActivate();
+    }
+    return QWidget::event(event);
+}
+
+void TMainForm::FormActivate() {
+    if (!firstActivation_) {
+        return;
+    }
+    firstActivation_ = false;
+    // The first time the window comes up: ask for the language when none is
+    // stored yet, put every text into it, then introduce the game with the info
+    // dialog. Until those dialogs exist the texts stay as they are.
+    Localize();
+}
+
+void TMainForm::resizeEvent(QResizeEvent*) {
+    FormResize();
+}
+
+void TMainForm::FormResize() {
+    const BoardPlacement placement = PlaceBoard(size());
+    hand_.CellWidth = placement.cell;
+    hand_.CellHeight = placement.cell;
+    ToolPanel->setGeometry(0, 0, width(), ToolPanelHeight);
+    qvkScroll_->setGeometry(0, height() - ScrollHeight, width(), ScrollHeight);
+    box_->setGeometry(placement.box);
+    box_->setPictureSize(placement.box.size());
+    RepaintAll();
+}
+
+void TMainForm::paintEvent(QPaintEvent*) {
+    FormPaint();
+}
+
+void TMainForm::FormPaint() {
+    QPainter p(this);
+    for (int x = 0; x <= width() + 100; x += 100) {
+        for (int y = 0; y <= height() + 100; y += 100) {
+            p.drawImage(x, y, back_);
+        }
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::black, 1));
+    const QRect b = box_->geometry();
+    const int right = b.left() + b.width(), bottom = b.top() + b.height();
+    // A heavy frame three pixels wide at distance 4, thin ones at 7 and at 1.
+    for (int d : {3, 4, 5, 7, 1}) {
+        FrameRect(p, b.left() - d, b.top() - d, right + d, bottom + d);
+    }
+    FrameRect(p, 0, ToolPanelHeight, width(), height());
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+    // The pattern window belongs to this one and goes with it.
+    if (pattern_ != nullptr) {
+        pattern_->hide();
+    }
+}
+
+bool TMainForm::FormCloseQuery() {
+    // The closing question and the info dialog come here.
+    return true;
+}
+
+void TMainForm::FormClose() {
+    // Saving changed progress and writing the settings come here.
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == TipBtn && event->type() == QEvent::MouseButtonPress) {
+        TipBtnMouseDown();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- the board
+
+QPolygon TMainForm::PiecePixels(int tan) const {
+    std::array<tangram::Pixel, 4> pixels{};
+    const int n =
+        tangram::PiecePolygon(tan, board_.Piece[tan], hand_.CellWidth, hand_.CellHeight, pixels);
+    QPolygon polygon;
+    for (int k = 0; k < n; ++k) {
+        polygon << QPoint(pixels[k].x, pixels[k].y);
+    }
+    return polygon;
+}
+
+QRect TMainForm::FillPiece(QPainter& painter, int tan, Colour fill, Colour pen) const {
+    const QPolygon polygon = PiecePixels(tan);
+    painter.setPen(QPen(ToQColor(pen), 1));
+    painter.setBrush(ToQColor(fill));
+    painter.drawPolygon(polygon);
+    return polygon.boundingRect().adjusted(-1, -1, 1, 1);
+}
+
+void TMainForm::DrawPieceFilled(int tan, Colour fill, Colour pen) {
+    if (box_->picture().isNull()) {
+        return;
+    }
+    QPainter painter(&box_->picture());
+    box_->markChanged(FillPiece(painter, tan, fill, pen));
+}
+
+void TMainForm::DrawPieceOutline(int tan, Colour pen, bool xorMode) {
+    QPolygon polygon = PiecePixels(tan);
+    if (polygon.isEmpty() || box_->picture().isNull()) {
+        return;
+    }
+    polygon << polygon.first();
+    QPainter painter(&box_->picture());
+    painter.setCompositionMode(xorMode ? QPainter::RasterOp_SourceXorDestination
+                                       : QPainter::CompositionMode_SourceOver);
+    painter.setPen(QPen(ToQColor(pen), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(polygon);
+    box_->markChanged(polygon.boundingRect().adjusted(-1, -1, 1, 1));
+}
+
+void TMainForm::DrawPieces(Colour fill, Colour pen) {
+    if (box_->picture().isNull()) {
+        return;
+    }
+    QPainter painter(&box_->picture());
+    QRect changed;
+    for (int tan = 1; tan <= tangram::TanCount; ++tan) {
+        if (tan != board_.SelectedPiece) {
+            changed |= FillPiece(painter, tan, fill, pen);
+        }
+    }
+    box_->markChanged(changed);
+}
+
+void TMainForm::boxPaint() {
+    ++renderCount_;
+    QImage& picture = box_->picture();
+    if (picture.isNull()) {
+        return;
+    }
+    {
+        QPainter painter(&picture);
+        painter.fillRect(picture.rect(), ToQColor(Colour::Silver));
+    }
+    if (hand_.CellWidth > 0) {
+        DrawPieces(board_.BoardState == 1 ? Colour::Green : Colour::Black, Colour::Grey);
+        if (board_.SelectedPiece != 0) {
+            DrawPieceOutline(board_.SelectedPiece, Colour::Yellow, true);
+        }
+    }
+    box_->update();
+}
+
+void TMainForm::RepaintAll() {
+    boxPaint();
+    update();
+    if (pattern_ != nullptr) {
+        pattern_->Refresh();
+    }
+}
+
+void TMainForm::FlushBoard() {
+    box_->repaint();
+}
+
+void TMainForm::PlayEffect(int) {
+    // The sound effects join here; until then the game is silent.
+}
+
+void TMainForm::SetBoardCursor(tangram::BoardCursor cursor) {
+    cursorShape_ = cursor;
+    switch (cursor) {
+        case tangram::BoardCursor::Turn:
+            box_->setCursor(turnCursor_);
+            break;
+        case tangram::BoardCursor::Move:
+            box_->setCursor(moveCursor_);
+            break;
+        case tangram::BoardCursor::Hand:
+            box_->setCursor(Qt::PointingHandCursor);
+            break;
+    }
+}
+
+void TMainForm::ShowSolved() {
+    QMessageBox message(QMessageBox::Information, tr("Quarv Tangram"), tr("Hurrah, you did it!"),
+                        QMessageBox::Ok, this);
+    message.exec();
+    if (pattern_ != nullptr) {
+        pattern_->Refresh();
+    }
+}
+
+void TMainForm::boxMouseDown(Qt::MouseButton button, QPoint pos) {
+    if (hand_.CellWidth <= 0) {
+        return;
+    }
+    switch (button) {
+        case Qt::LeftButton:
+            hand_.boxMouseDown(tangram::MouseButton::Left, pos.x(), pos.y());
+            break;
+        case Qt::RightButton:
+            hand_.boxMouseDown(tangram::MouseButton::Right, pos.x(), pos.y());
+            break;
+        case Qt::MiddleButton:
+            hand_.boxMouseDown(tangram::MouseButton::Middle, pos.x(), pos.y());
+            break;
+        default:
+            break;
+    }
+}
+
+void TMainForm::boxMouseMove(bool leftButtonDown, QPoint pos) {
+    if (hand_.CellWidth > 0) {
+        hand_.boxMouseMove(leftButtonDown, pos.x(), pos.y());
+    }
+}
+
+// ---- tool buttons
+
+void TMainForm::TipBtnMouseDown() {
+    hand_.TipBtnMouseDown();
+}
+
+void TMainForm::UpBtnClick() {
+    if (game_.CurrentPuzzle < game_.PuzzleCount) {
+        ++game_.CurrentPuzzle;
+    }
+    tangram::SetUpPuzzle(game_, board_);
+    RepaintAll();
+}
+
+void TMainForm::DownBtnClick() {
+    if (game_.CurrentPuzzle > 1) {
+        --game_.CurrentPuzzle;
+    }
+    tangram::SetUpPuzzle(game_, board_);
+    RepaintAll();
+}
+
+void TMainForm::ExitBtnClick() {
+    close();
+}
+
+// Saved games, the puzzle choice, the statistics, the language, the rules and
+// the info dialog join the tool bar here.
+void TMainForm::NewgameBtnClick() {}
+void TMainForm::LoadBtnClick() {}
+void TMainForm::SaveBtnClick() {}
+void TMainForm::StatBtnClick() {}
+void TMainForm::SelectBtnClick() {}
+void TMainForm::TongueBtnClick() {}
+void TMainForm::rules() {}
+void TMainForm::info() {}
+
+void TMainForm::QuarvBtnClick() {
+    QVKLabel->activate();
+}

@@ -1,0 +1,152 @@
+// The main window: the board with its frames, the tool bar and the ticker. It
+// draws what the Hand tells it through BoardView and hands the board's mouse
+// events to the Hand, which holds all the rules of play.
+#pragma once
+
+#include <QCursor>
+#include <QImage>
+#include <QRect>
+#include <QWidget>
+
+#include "data.h"
+#include "hand.h"
+#include "raster.h"
+#include "tangdata.h"
+
+class BoardCanvas;
+class HyperlinkLabel;
+class QFrame;
+class QToolButton;
+class TPatForm;
+class Ticker;
+
+// Registers the images, glyphs and cursors built into the program.
+void InitAssets();
+
+// The message that ends the program when the catalogue is unusable, in German
+// for language code 1 and in English otherwise.
+QString CatalogueErrorText(tangram::CatalogueResult result, int tongue);
+
+// Where the board goes in a client area of the given size. The cell size is
+// the same both ways, and one free cell is kept round the 121 x 81 cells.
+struct BoardPlacement {
+    int cell = 0;
+    QRect box;
+};
+BoardPlacement PlaceBoard(QSize client);
+
+class TMainForm : public QWidget, public tangram::BoardView {
+    Q_OBJECT
+public:
+    static constexpr int ToolPanelHeight = 33;
+    static constexpr int ScrollHeight = 17;
+    static constexpr QSize DesignClientSize{638, 445};
+    // Wide enough for the whole tool bar, high enough for a cell of one pixel.
+    static constexpr QSize MinimumClientSize{337, ToolPanelHeight + ScrollHeight + 83};
+
+    TMainForm(tangram::GameData& game, tangram::Board& board, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The pattern window follows every change of the puzzle and its status.
+    void SetPatternWindow(TPatForm* pattern) { pattern_ = pattern; }
+
+    // BoardView: all of these draw into the board's picture at once.
+    void DrawPieceFilled(int tan, tangram::Colour fill, tangram::Colour pen) override;
+    void DrawPieceOutline(int tan, tangram::Colour pen, bool xorMode) override;
+    void DrawPieces(tangram::Colour fill, tangram::Colour pen) override;
+    void PlayEffect(int effect) override;
+    void SetBoardCursor(tangram::BoardCursor cursor) override;
+    void ShowSolved() override;
+    void FlushBoard() override;
+
+    void UpdateTitle();
+    // Hints, ticker text and title in the current language.
+    void Localize();
+    // Draws the whole board afresh from the piece states and asks for a
+    // repaint of this window and the pattern window.
+    void RepaintAll();
+
+    int CellWidth() const { return hand_.CellWidth; }
+    int CellHeight() const { return hand_.CellHeight; }
+    QRect BoxGeometry() const;
+    BoardCanvas* Box() const { return box_; }
+    Ticker* Scroll() const { return qvkScroll_; }
+    tangram::BoardCursor BoardCursorShape() const { return cursorShape_; }
+    // How often the whole board was drawn afresh.
+    int BoardRenderCount() const { return renderCount_; }
+
+    // Down while sounds are on.
+    bool SoundOn() const;
+    void SetSoundOn(bool on);
+
+public slots:
+    void NewgameBtnClick();
+    void LoadBtnClick();
+    void SaveBtnClick();
+    void StatBtnClick();
+    void SelectBtnClick();
+    void TipBtnMouseDown();
+    void UpBtnClick();
+    void DownBtnClick();
+    void ExitBtnClick();
+    void TongueBtnClick();
+    void rules();
+    void info();
+    void QuarvBtnClick();
+
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateToolBar();
+    QToolButton* AddToolButton(int left, int width, const char* themeName, const char* glyph,
+                               int glyphSize);
+    void UpdateSoundGlyph();
+    void FormResize();
+    void FormPaint();
+    void FormActivate();
+    bool FormCloseQuery();
+    void FormClose();
+    // The board control's own painting: silver ground, the Tans, the held
+    // Tan's outline.
+    void boxPaint();
+    void boxMouseDown(Qt::MouseButton button, QPoint pos);
+    void boxMouseMove(bool leftButtonDown, QPoint pos);
+    QPolygon PiecePixels(int tan) const;
+    QRect FillPiece(QPainter& painter, int tan, tangram::Colour fill, tangram::Colour pen) const;
+
+    tangram::GameData& game_;
+    tangram::Board& board_;
+    tangram::SteadyTickClock clock_;
+    tangram::Hand hand_;
+    TPatForm* pattern_ = nullptr;
+
+    QFrame* ToolPanel = nullptr;
+    QToolButton* NewgameBtn = nullptr;
+    QToolButton* LoadBtn = nullptr;
+    QToolButton* SaveBtn = nullptr;
+    QToolButton* SoundBtn = nullptr;
+    QToolButton* StatBtn = nullptr;
+    QToolButton* SelectBtn = nullptr;
+    QToolButton* TipBtn = nullptr;
+    QToolButton* UpBtn = nullptr;
+    QToolButton* DownBtn = nullptr;
+    QToolButton* ExitBtn = nullptr;
+    QToolButton* TongueBtn = nullptr;
+    QToolButton* RulesBtn = nullptr;
+    QToolButton* InfoBtn = nullptr;
+    BoardCanvas* box_ = nullptr;
+    Ticker* qvkScroll_ = nullptr;
+    HyperlinkLabel* QVKLabel = nullptr;
+
+    QImage back_;
+    QCursor turnCursor_;
+    QCursor moveCursor_;
+    tangram::BoardCursor cursorShape_ = tangram::BoardCursor::Hand;
+    bool firstActivation_ = true;
+    int renderCount_ = 0;
+};

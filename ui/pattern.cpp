@@ -1,0 +1,61 @@
+#include "pattern.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <array>
+
+#include "hand.h"
+#include "tangdata.h"
+
+TPatForm::TPatForm(const tangram::GameData& game, QPoint position, QWidget* parent)
+    : QWidget(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
+      game_(game) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(ClientSize);
+    SetPosition(position);
+    Refresh();
+}
+
+QString TPatForm::TitleFor(int puzzle, uint8_t status) {
+    QString title = QString::number(puzzle);
+    if ((status & tangram::SolvedBit) != 0) {
+        // A count of 4 beside the solved bit marks a puzzle the player gave up.
+        title += (status & 7) == 4 ? tr(" - dropped") : tr(" - solved");
+    }
+    return title;
+}
+
+void TPatForm::Refresh() {
+    const int puzzle = game_.CurrentPuzzle;
+    const bool known = puzzle >= 1 && puzzle <= tangram::MaxPuzzles;
+    setWindowTitle(TitleFor(puzzle, known ? game_.PuzzleStatus[puzzle] : 0));
+    update();
+}
+
+void TPatForm::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), QColor(0xC0, 0xC0, 0xC0));
+    // Fill and edge alike black, so the seven Tans merge into one silhouette.
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::black);
+    for (int tan = 1; tan <= tangram::TanCount; ++tan) {
+        std::array<tangram::Pixel, 4> pixels{};
+        const int n = tangram::PiecePolygon(tan, game_.CurrentSolution[tan - 1], PixelsPerCell,
+                                            PixelsPerCell, pixels);
+        QPolygon polygon;
+        for (int k = 0; k < n; ++k) {
+            polygon << QPoint(pixels[k].x, pixels[k].y);
+        }
+        p.drawPolygon(polygon);
+    }
+}
+
+// The window has no close button; it goes only with the program.
+void TPatForm::closeEvent(QCloseEvent* event) {
+    if (event->spontaneous()) {
+        event->ignore();
+    } else {
+        event->accept();
+    }
+}

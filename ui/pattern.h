@@ -1,0 +1,36 @@
+// The pattern window: a small window that floats above the others and shows
+// the silhouette to lay, two pixels per board cell, with the puzzle's number
+// and state in its title.
+#pragma once
+
+#include <QPoint>
+#include <QWidget>
+#include <cstdint>
+
+#include "data.h"
+
+class TPatForm : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr QPoint DefaultPosition{500, 50};
+    static constexpr QSize ClientSize{241, 160};
+    static constexpr int PixelsPerCell = 2;
+
+    explicit TPatForm(const tangram::GameData& game, QPoint position = DefaultPosition,
+                      QWidget* parent = nullptr);
+
+    // Where the window's top-left corner lies on the screen; taken as it is.
+    void SetPosition(QPoint position) { move(position); }
+    // The title and the silhouette anew, after the puzzle or its status changed.
+    void Refresh();
+    // The puzzle's number, and for a finished puzzle whether it was solved or
+    // dropped.
+    static QString TitleFor(int puzzle, uint8_t status);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    const tangram::GameData& game_;
+};
