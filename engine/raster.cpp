@@ -1,1 +1,258 @@
 #include "raster.h"
+
+#include <algorithm>
+
+#include "tangdata.h"
+
+namespace tangram {
+
+namespace {
+
+constexpr int StampOrigin = 7;  // cell (i, j) of a stamp image sits at (i + 7, j + 7)
+constexpr int LastCol = BoardCols - 1;
+constexpr int LastRow = BoardRows - 1;
+
+// A damaged orientation or stamp number wraps around instead of reading past
+// the end of a table.
+int OrientIndex(int orient) {
+    return orient & (OrientationCount - 1);
+}
+int StampIndex(int stamp) {
+    return stamp & (StampCount - 1);
+}
+bool IsTan(int tan) {
+    return tan >= 1 && tan <= TanCount;
+}
+
+// The board cells a stamp at (col, row) reaches, cut to the board. Empty when
+// the stamp lies wholly off the board.
+struct CellSpan {
+    int firstCol;
+    int lastCol;
+    int firstRow;
+    int lastRow;
+    bool Empty() const { return firstCol > lastCol || firstRow > lastRow; }
+};
+
+CellSpan ClippedSpan(int col, int row, int stamp) {
+    const StampBounds& box = StampBox[stamp];
+    // Far-off positions are dropped first, so that the sums below cannot overflow.
+    constexpr int Far = 1 << 20;
+    if (col < -Far || col > Far || row < -Far || row > Far) {
+        return {0, -1, 0, -1};
+    }
+    return {std::max(col + box.minCol, 0), std::min(col + box.maxCol, LastCol),
+            std::max(row + box.minRow, 0), std::min(row + box.maxRow, LastRow)};
+}
+
+// Calls cell(boardByte, stampByte) for every board cell of the stamp's box that
+// lies on the board. Both rasters and stamp images are stored column by
+// column, so the inner loop runs along contiguous bytes.
+template <typename RasterBytes, typename CellOp>
+void ForEachCell(RasterBytes& raster, int col, int row, int stamp, CellOp cell) {
+    const int s = StampIndex(stamp);
+    const CellSpan span = ClippedSpan(col, row, s);
+    if (span.Empty()) {
+        return;
+    }
+    for (int c = span.firstCol; c <= span.lastCol; ++c) {
+        const auto& image = StampImage[s][c - col + StampOrigin];
+        auto* cells = raster.data() + CellIndex(c, 0);
+        for (int r = span.firstRow; r <= span.lastRow; ++r) {
+            cell(cells[r], image[r - row + StampOrigin]);
+        }
+    }
+}
+
+bool ColumnEmpty(const uint8_t* column) {
+    uint8_t any = 0;
+    for (int r = 0; r < BoardRows; ++r) {
+        any |= column[r];
+    }
+    return any == 0;
+}
+
+// The first covered cell in reading order: rows top to bottom, within a row
+// columns left to right.
+bool FirstCovered(const Raster& raster, int& col, int& row) {
+    int bestRow = BoardRows;
+    int bestCol = 0;
+    for (int c = 0; c < BoardCols && bestRow > 0; ++c) {
+        const uint8_t* column = raster.data() + CellIndex(c, 0);
+        if (ColumnEmpty(column)) {
+            continue;
+        }
+        // Only a cell above the best so far can be earlier in reading order.
+        for (int r = 0; r < bestRow; ++r) {
+            if (column[r] != 0) {
+                bestRow = r;
+                bestCol = c;
+                break;
+            }
+        }
+    }
+    if (bestRow == BoardRows) {
+        return false;
+    }
+    col = bestCol;
+    row = bestRow;
+    return true;
+}
+
+template <typename SubStampOp>
+void ForEachSubStamp(int tan, int orient, SubStampOp op) {
+    const int shape = PieceShape[tan];
+    const int o = OrientIndex(orient);
+    for (int k = 0; k < ShapeStampCount[shape]; ++k) {
+        op(SubStamps[shape][k][o]);
+    }
+}
+
+}  // namespace
+
+void Board::StampCells(int col, int row, int stamp) {
+    ForEachCell(BoardRaster, col, row, stamp,
+                [](uint8_t& cell, uint8_t code) { cell = static_cast<uint8_t>(cell + code); });
+}
+
+void Board::UnstampCells(int col, int row, int stamp) {
+    ForEachCell(BoardRaster, col, row, stamp,
+                [](uint8_t& cell, uint8_t code) { cell = static_cast<uint8_t>(cell - code); });
+}
+
+void Board::StampTargetCells(int col, int row, int stamp) {
+    ForEachCell(TargetRaster, col, row, stamp,
+                [](uint8_t& cell, uint8_t code) { cell = static_cast<uint8_t>(cell + code); });
+}
+
+bool Board::CellsFitBoard(int col, int row, int stamp) const {
+    const StampBounds& box = StampBox[StampIndex(stamp)];
+    // In 64 bits, so that no position is too far off to be refused.
+    const long long c = col;
+    const long long r = row;
+    return c + box.minCol >= 0 && r + box.minRow >= 0 && c + box.maxCol <= LastCol &&
+           r + box.maxRow <= LastRow;
+}
+
+bool Board::CellsFitFree(int col, int row, int stamp) const {
+    if (!CellsFitBoard(col, row, stamp)) {
+        return false;
+    }
+    // Two Tans may meet inside a cell only where the sharing table allows the
+    // partial cell already there to receive the new one.
+    bool fits = true;
+    ForEachCell(BoardRaster, col, row, stamp, [&fits](uint8_t existing, uint8_t added) {
+        if (existing != EmptyCell && added != EmptyCell && !MayShare(existing, added)) {
+            fits = false;
+        }
+    });
+    return fits;
+}
+
+void Board::StampPiece(int tan) {
+    if (!IsTan(tan)) {
+        return;
+    }
+    const PieceState p = Piece[tan];
+    ForEachSubStamp(tan, p.orient,
+                    [&](SubStamp s) { StampCells(p.col + s.col, p.row + s.row, s.stamp); });
+}
+
+void Board::UnstampPiece(int tan) {
+    if (!IsTan(tan)) {
+        return;
+    }
+    const PieceState p = Piece[tan];
+    ForEachSubStamp(tan, p.orient,
+                    [&](SubStamp s) { UnstampCells(p.col + s.col, p.row + s.row, s.stamp); });
+}
+
+bool Board::PieceFitsBoard(int tan, int col, int row, int orient) const {
+    if (!IsTan(tan)) {
+        return false;
+    }
+    const int shape = PieceShape[tan];
+    const int o = OrientIndex(orient);
+    for (int k = 0; k < ShapeStampCount[shape]; ++k) {
+        const SubStamp& s = SubStamps[shape][k][o];
+        if (!CellsFitBoard(col + s.col, row + s.row, s.stamp)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Board::PieceFitsFree(int tan, int col, int row, int orient) const {
+    if (!IsTan(tan)) {
+        return false;
+    }
+    const int shape = PieceShape[tan];
+    const int o = OrientIndex(orient);
+    for (int k = 0; k < ShapeStampCount[shape]; ++k) {
+        const SubStamp& s = SubStamps[shape][k][o];
+        if (!CellsFitFree(col + s.col, row + s.row, s.stamp)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void Board::BuildTarget(const Layout& solution) {
+    BoardRaster.fill(EmptyCell);
+    TargetRaster.fill(EmptyCell);
+    for (int tan = 1; tan <= TanCount; ++tan) {
+        const PieceState p = solution[tan - 1];
+        ForEachSubStamp(tan, p.orient, [&](SubStamp s) {
+            StampTargetCells(p.col + s.col, p.row + s.row, s.stamp);
+        });
+    }
+    TargetFirstCol = 0;
+    TargetFirstRow = 0;
+    FirstCovered(TargetRaster, TargetFirstCol, TargetFirstRow);
+}
+
+bool Board::CheckSolution() const {
+    // The figure may be built anywhere on the board: it is compared with the
+    // target after moving its first covered cell onto the target's.
+    int firstCol = 0;
+    int firstRow = 0;
+    if (!FirstCovered(BoardRaster, firstCol, firstRow)) {
+        return false;
+    }
+    const int dc = TargetFirstCol - firstCol;
+    const int dr = TargetFirstRow - firstRow;
+    // Board rows whose shifted row lies on the target raster.
+    const int rowLo = std::max(0, -dr);
+    const int rowHi = std::min(BoardRows, BoardRows - dr);
+    for (int c = 0; c < BoardCols; ++c) {
+        const uint8_t* board = BoardRaster.data() + CellIndex(c, 0);
+        if (ColumnEmpty(board)) {
+            continue;
+        }
+        const int tc = c + dc;
+        if (tc < 0 || tc > LastCol || rowLo >= rowHi) {
+            return false;
+        }
+        const uint8_t* target = TargetRaster.data() + CellIndex(tc, 0);
+        // Covered board cells shifted off the target raster fail; within it each
+        // covered cell must equal its target cell. Target cells under empty
+        // board cells are not examined.
+        uint8_t outside = 0;
+        for (int r = 0; r < rowLo; ++r) {
+            outside |= board[r];
+        }
+        for (int r = rowHi; r < BoardRows; ++r) {
+            outside |= board[r];
+        }
+        bool differs = false;
+        for (int r = rowLo; r < rowHi; ++r) {
+            differs |= board[r] != 0 && board[r] != target[r + dr];
+        }
+        if (outside != 0 || differs) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace tangram
