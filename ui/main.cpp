@@ -13,7 +13,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("QuarvGames"));
     QApplication::setApplicationName(QStringLiteral("QuarvTangram"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quarv Tangram"));
     InitAssets();
     QIcon icon(QStringLiteral(":/icon.svg"));
     icon.addFile(QStringLiteral(":/icon48.png"), QSize(48, 48));
