@@ -142,8 +142,10 @@ bool Board::CellsFitFree(int col, int row, int stamp) const {
     // partial cell already there to receive the new one.
     bool fits = true;
     ForEachCell(BoardRaster, col, row, stamp, [&fits](uint8_t existing, uint8_t added) {
-        if (existing != EmptyCell && added != EmptyCell && !MayShare(existing, added)) {
-            fits = false;
+        // Most cells of a box are empty on one side; only touching edges ask
+        // the table.
+        if ((existing != EmptyCell) & (added != EmptyCell)) {
+            fits = fits && MayShare(existing, added);
         }
     });
     return fits;
@@ -244,11 +246,12 @@ bool Board::CheckSolution() const {
         for (int r = rowHi; r < BoardRows; ++r) {
             outside |= board[r];
         }
-        bool differs = false;
+        // Branch-free, so that the compiler can compare many cells at once.
+        uint8_t differs = 0;
         for (int r = rowLo; r < rowHi; ++r) {
-            differs |= board[r] != 0 && board[r] != target[r + dr];
+            differs |= static_cast<uint8_t>((board[r] != 0) & (board[r] != target[r + dr]));
         }
-        if (outside != 0 || differs) {
+        if (outside != 0 || differs != 0) {
             return false;
         }
     }
