@@ -211,16 +211,7 @@ int Show(const Arguments& a) {
                   << ")\n";
         return ExitProblems;
     }
-    auto board = std::make_unique<Board>();
-    board->BuildTarget(c->puzzles[*n - 1].solution);
-    std::string out;
-    for (int r = 0; r < BoardRows; ++r) {
-        for (int col = 0; col < BoardCols; ++col) {
-            out += std::to_string(board->TargetRaster[CellIndex(col, r)]);
-            out += col + 1 < BoardCols ? ' ' : '\n';
-        }
-    }
-    std::cout << out;
+    std::cout << TargetText(c->puzzles[*n - 1].solution);
     return 0;
 }
 

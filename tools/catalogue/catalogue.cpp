@@ -37,26 +37,24 @@ bool EndsWith(const std::string& s, const std::string& tail) {
 }  // namespace
 
 ReadResult ReadFile(const std::string& path) {
+    ReadResult r;
+    const bool dat = EndsWith(path, ".dat");
+    const bool fig = EndsWith(path, ".fig");
+    if (!dat && !fig && !EndsWith(path, ".txt")) {
+        r.errors.push_back(
+            {{path, 0}, "unknown kind of file: expected a design (.fig), source (.txt) or .dat"});
+        return r;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        ReadResult r;
         r.errors.push_back({{path, 0}, "cannot open the file"});
         return r;
     }
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (EndsWith(path, ".dat")) {
+    if (dat) {
         return FromRecords(std::vector<uint8_t>(bytes.begin(), bytes.end()), path);
     }
-    if (EndsWith(path, ".fig")) {
-        return ParseDesign(bytes, path);
-    }
-    if (EndsWith(path, ".txt")) {
-        return ParseSource(bytes, path);
-    }
-    ReadResult r;
-    r.errors.push_back(
-        {{path, 0}, "unknown kind of file: expected a design (.fig), source (.txt) or .dat"});
-    return r;
+    return fig ? ParseDesign(bytes, path) : ParseSource(bytes, path);
 }
 
 void Append(ReadResult& whole, ReadResult&& part) {

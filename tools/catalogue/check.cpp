@@ -67,8 +67,9 @@ std::string Parts(const std::vector<std::vector<int>>& groups) {
     return out;
 }
 
-// Problems with the placement on the board; empty when the figure is fine.
-std::vector<std::string> GeometryProblems(const Layout& s) {
+// Orientations out of range or Tans reaching off the board: such a layout
+// has no rasters to test further.
+std::vector<std::string> PlacementProblems(const Layout& s) {
     std::vector<std::string> out;
     for (int t = 1; t <= 7; ++t) {
         if (s[t - 1].orient > 31) {
@@ -87,9 +88,12 @@ std::vector<std::string> GeometryProblems(const Layout& s) {
                               " reaches off the board"));
         }
     }
-    if (!out.empty()) {
-        return out;
-    }
+    return out;
+}
+
+// Overlapping Tans and figures that fall apart.
+std::vector<std::string> ShapeProblems(const Layout& s) {
+    std::vector<std::string> out;
     if (!FindDropOrder(s)) {
         bool named = false;
         for (int i = 1; i <= 7; ++i) {
@@ -112,19 +116,6 @@ std::vector<std::string> GeometryProblems(const Layout& s) {
     return out;
 }
 
-// Orientations in range and every sub-stamp on the board: the rasters of such
-// a layout are what the game would show.
-bool OnBoard(const Layout& s) {
-    auto board = std::make_unique<Board>();
-    for (int t = 1; t <= 7; ++t) {
-        const PieceState& p = s[t - 1];
-        if (p.orient > 31 || !board->PieceFitsBoard(t, p.col, p.row, p.orient)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::string CentringProblem(const Board& b) {
     auto box = CoveredBox(b.TargetRaster);
     if (!box) {
@@ -136,8 +127,8 @@ std::string CentringProblem(const Board& b) {
         box->maxRow > BoardRows - 2) {
         return Str("the covered cells (columns ", box->minCol, "..", box->maxCol, ", rows ",
                    box->minRow, "..", box->maxRow,
-                   ") are not centred on column 60, row 40 within two cells with a free column "
-                   "and row at the right and bottom edge");
+                   ") are not centred on column 60, row 40 to within two cells, with a free "
+                   "cell at the right and bottom edge");
     }
     return {};
 }
@@ -170,6 +161,19 @@ std::string SilhouetteKey(const Layout& solution) {
     return key;
 }
 
+std::string TargetText(const Layout& solution) {
+    auto b = std::make_unique<Board>();
+    b->BuildTarget(solution);
+    std::string out;
+    for (int r = 0; r < BoardRows; ++r) {
+        for (int col = 0; col < BoardCols; ++col) {
+            out += std::to_string(b->TargetRaster[CellIndex(col, r)]);
+            out += col + 1 < BoardCols ? ' ' : '\n';
+        }
+    }
+    return out;
+}
+
 std::vector<Diagnostic> CheckPuzzle(const Puzzle& p, int number) {
     std::vector<Diagnostic> out;
     auto problem = [&](const std::string& what) {
@@ -183,12 +187,15 @@ std::vector<Diagnostic> CheckPuzzle(const Puzzle& p, int number) {
     } else if (!p.categoryDeclared) {
         problem(Str("category ", int{p.category}, " is not declared before the puzzle"));
     }
-    const auto geometry = GeometryProblems(p.solution);
-    for (const std::string& g : geometry) {
-        problem(g);
+    const auto placement = PlacementProblems(p.solution);
+    for (const std::string& what : placement) {
+        problem(what);
     }
-    if (!geometry.empty()) {
+    if (!placement.empty()) {
         return out;
+    }
+    for (const std::string& what : ShapeProblems(p.solution)) {
+        problem(what);
     }
     auto b = std::make_unique<Board>();
     b->BuildTarget(p.solution);
@@ -228,7 +235,7 @@ std::vector<Diagnostic> CheckCatalogue(const Catalogue& c) {
         for (Diagnostic& d : CheckPuzzle(p, number)) {
             out.push_back(std::move(d));
         }
-        if (!OnBoard(p.solution)) {
+        if (!PlacementProblems(p.solution).empty()) {
             continue;
         }
         std::string key = SilhouetteKey(p.solution);

@@ -22,6 +22,10 @@ std::optional<std::array<int, 7>> FindDropOrder(const Layout& solution);
 // equal keys look the same to the player wherever they lie on the board.
 std::string SilhouetteKey(const Layout& solution);
 
+// The target raster of a layout as text: one line per row, the 121 cover
+// codes of the row separated by single blanks.
+std::string TargetText(const Layout& solution);
+
 // Problems of one puzzle on its own; `number` counts from 1.
 std::vector<Diagnostic> CheckPuzzle(const Puzzle& p, int number);
 

@@ -176,6 +176,14 @@ private:
             Error(line, Str("Tan must be 1..7, found '", w[1], "'"));
             return;
         }
+        // From here on the Tan counts as given, so an error in the rest of
+        // the line is not reported again as a missing Tan.
+        auto& slot = figure_->tans[*tan];
+        if (slot.line != 0) {
+            Error(line, Str("Tan ", *tan, " is given twice (first at line ", slot.line, ")"));
+            return;
+        }
+        slot.line = line;
         auto rot = ParseInt(w[3], 0, 7);
         if (!rot) {
             Error(line, Str("rot must be 0..7 (steps of 45 degrees), found '", w[3], "'"));
@@ -199,13 +207,7 @@ private:
                             "': write a, bs, a+bs or a-bs with whole a and b"));
             return;
         }
-        auto& slot = figure_->tans[*tan];
-        if (slot.line != 0) {
-            Error(line, Str("Tan ", *tan, " is given twice (first at line ", slot.line, ")"));
-            return;
-        }
         const int orient = 2 * *rot + (mirror ? 16 : 0);
-        slot.line = line;
         slot.at = {*x - VertexX[shape][*vertex][orient], *y - VertexY[shape][*vertex][orient],
                    orient};
     }
