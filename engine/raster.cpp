@@ -24,6 +24,13 @@ bool IsTan(int tan) {
     return tan >= 1 && tan <= TanCount;
 }
 
+// Positions this far off cannot touch the board; refusing them first keeps
+// every sum of a position and an offset within an int.
+constexpr int Far = 1 << 20;
+bool Near(int col, int row) {
+    return col >= -Far && col <= Far && row >= -Far && row <= Far;
+}
+
 // The board cells a stamp at (col, row) reaches, cut to the board. Empty when
 // the stamp lies wholly off the board.
 struct CellSpan {
@@ -36,9 +43,7 @@ struct CellSpan {
 
 CellSpan ClippedSpan(int col, int row, int stamp) {
     const StampBounds& box = StampBox[stamp];
-    // Far-off positions are dropped first, so that the sums below cannot overflow.
-    constexpr int Far = 1 << 20;
-    if (col < -Far || col > Far || row < -Far || row > Far) {
+    if (!Near(col, row)) {
         return {0, -1, 0, -1};
     }
     return {std::max(col + box.minCol, 0), std::min(col + box.maxCol, LastCol),
@@ -127,11 +132,8 @@ void Board::StampTargetCells(int col, int row, int stamp) {
 
 bool Board::CellsFitBoard(int col, int row, int stamp) const {
     const StampBounds& box = StampBox[StampIndex(stamp)];
-    // In 64 bits, so that no position is too far off to be refused.
-    const long long c = col;
-    const long long r = row;
-    return c + box.minCol >= 0 && r + box.minRow >= 0 && c + box.maxCol <= LastCol &&
-           r + box.maxRow <= LastRow;
+    return Near(col, row) && col + box.minCol >= 0 && row + box.minRow >= 0 &&
+           col + box.maxCol <= LastCol && row + box.maxRow <= LastRow;
 }
 
 bool Board::CellsFitFree(int col, int row, int stamp) const {
@@ -170,7 +172,7 @@ void Board::UnstampPiece(int tan) {
 }
 
 bool Board::PieceFitsBoard(int tan, int col, int row, int orient) const {
-    if (!IsTan(tan)) {
+    if (!IsTan(tan) || !Near(col, row)) {
         return false;
     }
     const int shape = PieceShape[tan];
@@ -185,7 +187,7 @@ bool Board::PieceFitsBoard(int tan, int col, int row, int orient) const {
 }
 
 bool Board::PieceFitsFree(int tan, int col, int row, int orient) const {
-    if (!IsTan(tan)) {
+    if (!IsTan(tan) || !Near(col, row)) {
         return false;
     }
     const int shape = PieceShape[tan];

@@ -177,6 +177,7 @@ TEST(RasterBoundsTest, DamagedStatesNeverReachOutsideTheRasters) {
         EXPECT_FALSE(board.CellsFitBoard(far, 40, 3));
         EXPECT_FALSE(board.CellsFitFree(60, far, 3));
         EXPECT_FALSE(board.PieceFitsBoard(4, far, 40, 0));
+        EXPECT_FALSE(board.PieceFitsFree(4, 60, far, 0));
     }
     EXPECT_EQ(board.BoardRaster, Raster{});
     EXPECT_EQ(board.TargetRaster, Raster{});
