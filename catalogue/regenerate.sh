@@ -28,7 +28,10 @@ if [[ -z $tool ]]; then
     if [[ ! -f $build/CMakeCache.txt ]]; then
         cmake -S "$root" -B "$build" -G Ninja >/dev/null
     fi
-    cmake --build "$build" --target tangram-catalogue >/dev/null
+    if ! log=$(cmake --build "$build" --target tangram-catalogue 2>&1); then
+        echo "$log" >&2
+        exit 1
+    fi
     tool=$build/bin/tangram-catalogue
 fi
 

@@ -251,8 +251,15 @@ int Render(int argc, char** argv, const Arguments& a) {
             *field = *v;
         }
     }
-    auto c = Read(a.files);
-    if (!c) {
+    // A designer wants to see the figures that are fine while fixing the
+    // others: errors are reported, the rest is drawn, and the status says so.
+    ReadResult r = ReadFiles(a.files);
+    for (const Diagnostic& d : r.errors) {
+        std::cerr << Format(d) << "\n";
+    }
+    const int count = static_cast<int>(r.catalogue.puzzles.size());
+    if (options.first > std::min(options.last, count)) {
+        std::cerr << "render: nothing to draw; the catalogue holds puzzles 1.." << count << "\n";
         return ExitProblems;
     }
     // A contact sheet needs no screen.
@@ -260,18 +267,17 @@ int Render(int argc, char** argv, const Arguments& a) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication app(argc, argv);
-    QImage sheet = RenderSheet(*c, options);
+    QImage sheet = RenderSheet(r.catalogue, options);
     if (sheet.isNull()) {
-        std::cerr << "render: no puzzle in the range " << options.first << ".."
-                  << (options.last >= (1 << 30) ? 0 : options.last) << " of " << c->puzzles.size()
-                  << "\n";
+        std::cerr << "render: the sheet is too large; draw fewer puzzles (--first, --last) or "
+                     "use a smaller --scale\n";
         return ExitProblems;
     }
     if (!sheet.save(QString::fromStdString(out->second))) {
         std::cerr << out->second << ": cannot write the image\n";
         return ExitProblems;
     }
-    return 0;
+    return r.ok() ? 0 : ExitProblems;
 #else
     (void)argc;
     (void)argv;

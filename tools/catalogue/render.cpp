@@ -67,6 +67,9 @@ QImage RenderSheet(const Catalogue& c, const SheetOptions& options) {
     const int rows = (count + columns - 1) / columns;
     QImage sheet(Gap + columns * (tile.width() + Gap),
                  Gap + rows * (tile.height() + labelHeight + Gap), QImage::Format_RGB32);
+    if (sheet.isNull()) {
+        return sheet;
+    }
     sheet.fill(Qt::white);
     QPainter painter(&sheet);
     painter.setFont(font);

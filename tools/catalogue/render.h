@@ -17,7 +17,7 @@ struct SheetOptions {
 };
 
 // Needs a QGuiApplication for the fonts. Puzzles outside first..last are left
-// out; an empty range gives a null image.
+// out; an empty range, or a sheet too large for memory, gives a null image.
 QImage RenderSheet(const Catalogue& c, const SheetOptions& options);
 
 }  // namespace tangram::catalogue
