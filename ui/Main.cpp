@@ -78,10 +78,12 @@ TMainForm::TMainForm(tangram::GameData& game, tangram::Board& board, QWidget* pa
     CreateToolBar();
 
     box_ = new BoardCanvas(this);
+    box_->setObjectName(QStringLiteral("box"));
     connect(box_, &BoardCanvas::pressed, this, &TMainForm::boxMouseDown);
     connect(box_, &BoardCanvas::moved, this, &TMainForm::boxMouseMove);
 
     qvkScroll_ = new Ticker(this);
+    qvkScroll_->setObjectName(QStringLiteral("qvkScroll"));
     connect(qvkScroll_, &Ticker::clicked, this, &TMainForm::QuarvBtnClick);
     QVKLabel = new HyperlinkLabel(this);
     QVKLabel->setUrl(QUrl(QString::fromLatin1(quarv::HomepageUrl)));
@@ -95,9 +97,10 @@ TMainForm::TMainForm(tangram::GameData& game, tangram::Board& board, QWidget* pa
 
 TMainForm::~TMainForm() = default;
 
-QToolButton* TMainForm::AddToolButton(int left, int width, const char* themeName, const char* glyph,
-                                      int glyphSize) {
+QToolButton* TMainForm::AddToolButton(const char* name, int left, int width, const char* themeName,
+                                      const char* glyph, int glyphSize) {
     auto* button = new QToolButton(ToolPanel);
+    button->setObjectName(QString::fromLatin1(name));
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setGeometry(left, 4, width, 25);
@@ -111,14 +114,15 @@ QToolButton* TMainForm::AddToolButton(int left, int width, const char* themeName
 
 void TMainForm::CreateToolBar() {
     ToolPanel = new QFrame(this);
+    ToolPanel->setObjectName(QStringLiteral("ToolPanel"));
     ToolPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     ToolPanel->setAutoFillBackground(true);
     ToolPanel->setBackgroundRole(QPalette::Button);
 
-    NewgameBtn = AddToolButton(4, 25, "document-new", "new", 18);
-    LoadBtn = AddToolButton(28, 25, "document-open", "open", 18);
-    SaveBtn = AddToolButton(52, 25, "document-save", "save", 18);
-    SoundBtn = AddToolButton(76, 25, nullptr, nullptr, 16);
+    NewgameBtn = AddToolButton("NewgameBtn", 4, 25, "document-new", "new", 18);
+    LoadBtn = AddToolButton("LoadBtn", 28, 25, "document-open", "open", 18);
+    SaveBtn = AddToolButton("SaveBtn", 52, 25, "document-save", "save", 18);
+    SoundBtn = AddToolButton("SoundBtn", 76, 25, nullptr, nullptr, 16);
     SoundBtn->setCheckable(true);
     SoundBtn->setChecked(true);
     UpdateSoundGlyph();
@@ -126,26 +130,26 @@ void TMainForm::CreateToolBar() {
                            ? QIcon::fromTheme(QStringLiteral("view-statistics"))
                            : QIcon::fromTheme(QStringLiteral("x-office-spreadsheet"),
                                               QIcon(QStringLiteral(":/glyphs/statistics.svg")));
-    StatBtn = AddToolButton(100, 25, nullptr, nullptr, 16);
+    StatBtn = AddToolButton("StatBtn", 100, 25, nullptr, nullptr, 16);
     StatBtn->setIcon(stat);
     const QIcon grid = QIcon::hasThemeIcon(QStringLiteral("view-grid"))
                            ? QIcon::fromTheme(QStringLiteral("view-grid"))
                            : QIcon::fromTheme(QStringLiteral("edit-select"),
                                               QIcon(QStringLiteral(":/glyphs/select.svg")));
-    SelectBtn = AddToolButton(124, 25, nullptr, nullptr, 18);
+    SelectBtn = AddToolButton("SelectBtn", 124, 25, nullptr, nullptr, 18);
     SelectBtn->setIcon(grid);
     const QIcon hint = QIcon::hasThemeIcon(QStringLiteral("help-hint"))
                            ? QIcon::fromTheme(QStringLiteral("help-hint"))
                            : QIcon::fromTheme(QStringLiteral("dialog-information"),
                                               QIcon(QStringLiteral(":/glyphs/hint.svg")));
-    TipBtn = AddToolButton(148, 25, nullptr, nullptr, 18);
+    TipBtn = AddToolButton("TipBtn", 148, 25, nullptr, nullptr, 18);
     TipBtn->setIcon(hint);
-    UpBtn = AddToolButton(180, 25, "go-next", "next", 16);
-    DownBtn = AddToolButton(204, 25, "go-previous", "previous", 16);
-    ExitBtn = AddToolButton(236, 25, "application-exit", "exit", 18);
-    TongueBtn = AddToolButton(260, 25, "preferences-desktop-locale", "language", 15);
-    RulesBtn = AddToolButton(285, 25, "help-contents", "rules", 18);
-    InfoBtn = AddToolButton(309, 24, "help-about", "info", 18);
+    UpBtn = AddToolButton("UpBtn", 180, 25, "go-next", "next", 16);
+    DownBtn = AddToolButton("DownBtn", 204, 25, "go-previous", "previous", 16);
+    ExitBtn = AddToolButton("ExitBtn", 236, 25, "application-exit", "exit", 18);
+    TongueBtn = AddToolButton("TongueBtn", 260, 25, "preferences-desktop-locale", "language", 15);
+    RulesBtn = AddToolButton("RulesBtn", 285, 25, "help-contents", "rules", 18);
+    InfoBtn = AddToolButton("InfoBtn", 309, 24, "help-about", "info", 18);
 
     connect(NewgameBtn, &QToolButton::clicked, this, &TMainForm::NewgameBtnClick);
     connect(LoadBtn, &QToolButton::clicked, this, &TMainForm::LoadBtnClick);

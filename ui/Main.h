@@ -103,8 +103,8 @@ protected:
 
 private:
     void CreateToolBar();
-    QToolButton* AddToolButton(int left, int width, const char* themeName, const char* glyph,
-                               int glyphSize);
+    QToolButton* AddToolButton(const char* name, int left, int width, const char* themeName,
+                               const char* glyph, int glyphSize);
     void UpdateSoundGlyph();
     void FormResize();
     void FormPaint();

@@ -90,25 +90,25 @@ step=0
 while read -r what a b c d; do
     case $what in
     drag)
-        xdotool mousemove --sync $((box_x + a)) $((box_y + b))
-        sleep 0.15
+        xdotool mousemove $((box_x + a)) $((box_y + b))
+        sleep 0.08
         xdotool mousedown 1
-        sleep 0.15
-        xdotool mousemove --sync $((box_x + c)) $((box_y + d))
-        sleep 0.15
+        sleep 0.08
+        xdotool mousemove $((box_x + c)) $((box_y + d))
+        sleep 0.08
         xdotool mouseup 1
         ;;
     press)
-        xdotool mousemove --sync $((box_x + b)) $((box_y + c))
-        sleep 0.15
+        xdotool mousemove $((box_x + b)) $((box_y + c))
+        sleep 0.08
         xdotool mousedown "$a"
-        sleep 0.1
+        sleep 0.05
         xdotool mouseup "$a"
         ;;
     *) continue ;;
     esac
     step=$((step + 1))
-    sleep 0.45  # keep presses apart, so none is taken for a double click
+    sleep 0.25  # keep presses apart, so none is taken for a double click
     if [ "$step" -eq 2 ]; then
         import -window root "$shots/2-holding.png"
     fi

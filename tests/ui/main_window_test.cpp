@@ -1,6 +1,7 @@
 // The main window: where the board goes, how it is framed and drawn, and what
 // the player sees while holding and after solving.
 #include <QMouseEvent>
+#include <QToolButton>
 #include <QtTest>
 
 #include "Main.h"
@@ -225,6 +226,44 @@ private slots:
         for (int tan = 1; tan <= 7; ++tan) {
             QCOMPARE(fixture::Rgb(picture, fixture::Centre(board.Piece[tan], tan, 4)), Black);
         }
+    }
+
+    void toolBar() {
+        TMainForm form(game, board);
+        const QList<std::pair<const char*, int>> buttons{
+            {"NewgameBtn", 4}, {"LoadBtn", 28},    {"SaveBtn", 52},    {"SoundBtn", 76},
+            {"StatBtn", 100},  {"SelectBtn", 124}, {"TipBtn", 148},    {"UpBtn", 180},
+            {"DownBtn", 204},  {"ExitBtn", 236},   {"TongueBtn", 260}, {"RulesBtn", 285},
+            {"InfoBtn", 309}};
+        for (const auto& [name, left] : buttons) {
+            auto* button = form.findChild<QToolButton*>(QString::fromLatin1(name));
+            QVERIFY2(button != nullptr, name);
+            QCOMPARE(button->geometry(),
+                     QRect(left, 4, QByteArray(name) == "InfoBtn" ? 24 : 25, 25));
+            QVERIFY2(!button->icon().isNull(), name);
+            QVERIFY2(!button->toolTip().isEmpty(), name);
+            QCOMPARE(button->isCheckable(), QByteArray(name) == "SoundBtn");
+        }
+        QCOMPARE(form.findChild<QToolButton*>(QStringLiteral("TipBtn"))->toolTip(),
+                 QStringLiteral("I need a little help."));
+    }
+
+    void hintFlashesOnAnyPressAndLeavesTheBoard() {
+        TMainForm form(game, board);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        Press(form.Box(), fixture::Centre(board.Piece[6], 6, 4));
+        const tangram::Raster raster = board.BoardRaster;
+        const QImage before = BoardPicture(form);
+        const qint64 painted = form.Box()->paintedPixels();
+        auto* tip = form.findChild<QToolButton*>(QStringLiteral("TipBtn"));
+        QTest::mousePress(tip, Qt::RightButton);
+        // The flash went to the screen twice while the events were held.
+        QVERIFY(form.Box()->paintedPixels() - painted >= 2 * 485 * 325);
+        QCOMPARE(board.BoardRaster, raster);
+        QCOMPARE(board.SelectedPiece, 6);
+        QCOMPARE(BoardPicture(form), before);
+        QTest::mouseRelease(tip, Qt::RightButton);
     }
 
     void upAndDownStopAtTheEnds() {
