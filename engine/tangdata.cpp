@@ -178,7 +178,7 @@ const SubStampTable SubStamps = BuildSubStamps();
 // ---- Cover parts ----
 
 // In sixths of a cell's side; unused points are (0, 0).
-constinit const std::array<CoverPart, 30> CoverParts{{
+constexpr std::array<CoverPart, 30> ListedParts{{
     {1, 3, {{{6, 0}, {6, 6}, {4, 6}, {0, 0}}}},  {2, 3, {{{0, 0}, {2, 0}, {0, 6}, {0, 0}}}},
     {3, 3, {{{4, 0}, {6, 0}, {6, 6}, {0, 0}}}},  {4, 3, {{{0, 0}, {2, 6}, {0, 6}, {0, 0}}}},
     {5, 3, {{{0, 0}, {6, 0}, {6, 2}, {0, 0}}}},  {6, 3, {{{0, 0}, {6, 0}, {0, 2}, {0, 0}}}},
@@ -195,6 +195,7 @@ constinit const std::array<CoverPart, 30> CoverParts{{
     {46, 4, {{{0, 0}, {6, 3}, {6, 6}, {2, 6}}}}, {49, 4, {{{0, 0}, {4, 0}, {6, 6}, {0, 3}}}},
     {51, 4, {{{2, 0}, {6, 0}, {6, 3}, {0, 6}}}}, {54, 4, {{{6, 0}, {4, 6}, {0, 6}, {0, 3}}}},
 }};
+constinit const std::array<CoverPart, 30> CoverParts = ListedParts;
 
 namespace {
 
@@ -316,7 +317,7 @@ constexpr std::array<KnownPart, KnownPartCount> BuildKnownParts() {
     known[n++] = {EmptyCell, Signature{}};
     known[n++] = {FullCell, Invert(Signature{})};
     constexpr int64_t sixth = SampleScale / 6;
-    for (const CoverPart& part : CoverParts) {
+    for (const CoverPart& part : ListedParts) {
         Polygon p;
         p.count = part.pointCount;
         for (int k = 0; k < part.pointCount; ++k) {
@@ -439,7 +440,7 @@ constinit const std::array<StampBounds, StampCount> StampBox = BuildStampBoxes(S
 // against an edge of slope 1/2 or 2 although the outlines overlap there a
 // little; this works in one dropping order only.
 // clang-format off
-constinit const std::array<SharePair, SharePairCount> SharePairs{{
+constexpr std::array<SharePair, SharePairCount> ListedPairs{{
     {1, 2}, {1, 4}, {1, 6}, {1, 9}, {1, 16}, {1, 19}, {1, 22}, {1, 24}, {1, 35}, {1, 41}, {1, 47}, {1, 54}, {1, 63},
     {2, 1}, {2, 3}, {2, 7}, {2, 11}, {2, 17}, {2, 20}, {2, 29}, {2, 38}, {2, 40}, {2, 42}, {2, 45}, {2, 51}, {2, 62},
     {3, 2}, {3, 4}, {3, 8}, {3, 12}, {3, 16}, {3, 19}, {3, 22}, {3, 24}, {3, 34}, {3, 36}, {3, 44}, {3, 49}, {3, 61},
@@ -501,6 +502,7 @@ constinit const std::array<SharePair, SharePairCount> SharePairs{{
     {62, 2},
     {63, 1},
 }};
+constinit const std::array<SharePair, SharePairCount> SharePairs = ListedPairs;
 // clang-format on
 
 namespace {
@@ -510,7 +512,7 @@ using ShareBits = std::array<std::array<uint64_t, 4>, 256>;
 
 constexpr ShareBits BuildShareBits() {
     ShareBits bits{};
-    for (const SharePair& p : SharePairs) {
+    for (const SharePair& p : ListedPairs) {
         bits[p.existing][p.added / 64] |= uint64_t{1} << (p.added % 64);
     }
     return bits;

@@ -8,6 +8,7 @@
 
 #include "data.h"
 #include "raster.h"
+#include "tangdata.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto game = std::make_unique<tangram::GameData>();
