@@ -1,0 +1,63 @@
+#include "effects.h"
+
+#include <QSoundEffect>
+#include <QUrl>
+
+static void InitSoundResources() {
+    Q_INIT_RESOURCE(sounds);
+}
+
+namespace sound {
+
+namespace {
+
+constexpr std::array<const char*, EffectCount> Resources{
+    ":/sounds/1-pickup.wav", ":/sounds/2-putdown.wav", ":/sounds/3-turn.wav",
+    ":/sounds/4-move.wav",   ":/sounds/5-solved.wav",  ":/sounds/6-refused.wav",
+};
+
+}  // namespace
+
+const char* WaveResource(int item) {
+    return item >= 0 && item < EffectCount ? Resources[item] : nullptr;
+}
+
+void PlayEffect(EffectPlayer& waves, bool soundOn, int effect) {
+    waves.Stop();
+    if (soundOn && effect > 0 && effect <= EffectCount) {
+        waves.Play(effect - 1);
+    }
+}
+
+WavePlayer::WavePlayer(QObject* parent) : QObject(parent) {
+    InitSoundResources();
+    for (int item = 0; item < EffectCount; ++item) {
+        auto* wave = new QSoundEffect(this);
+        wave->setSource(QUrl(QStringLiteral("qrc") + QString::fromLatin1(Resources[item])));
+        waves_[item] = wave;
+    }
+}
+
+WavePlayer::~WavePlayer() = default;
+
+void WavePlayer::Stop() {
+    for (QSoundEffect* wave : waves_) {
+        if (wave->isPlaying()) {
+            wave->stop();
+        }
+    }
+}
+
+void WavePlayer::Play(int item) {
+    if (item < 0 || item >= EffectCount) {
+        return;
+    }
+    // A wave that could not be loaded, or a system without sound output,
+    // simply stays silent.
+    QSoundEffect* wave = waves_[item];
+    if (wave->status() != QSoundEffect::Error) {
+        wave->play();
+    }
+}
+
+}  // namespace sound
