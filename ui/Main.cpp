@@ -11,6 +11,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 
 #include "pattern.h"
 #include "project.h"
@@ -37,6 +38,18 @@ QColor ToQColor(Colour colour) {
 // frames are measured: (x1, y1) inside, (x2, y2) just outside.
 void FrameRect(QPainter& p, int x1, int y1, int x2, int y2) {
     p.drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+}
+
+// The desktop's own icon under the first of the names its theme knows, else
+// the game's glyph.
+QIcon Glyph(std::initializer_list<const char*> themeNames, const char* glyph) {
+    for (const char* name : themeNames) {
+        const QString themeName = QString::fromLatin1(name);
+        if (QIcon::hasThemeIcon(themeName)) {
+            return QIcon::fromTheme(themeName);
+        }
+    }
+    return QIcon(QStringLiteral(":/glyphs/%1.svg").arg(QLatin1String(glyph)));
 }
 
 }  // namespace
@@ -97,18 +110,15 @@ TMainForm::TMainForm(tangram::GameData& game, tangram::Board& board, QWidget* pa
 
 TMainForm::~TMainForm() = default;
 
-QToolButton* TMainForm::AddToolButton(const char* name, int left, int width, const char* themeName,
-                                      const char* glyph, int glyphSize) {
+QToolButton* TMainForm::AddToolButton(const char* name, int left, int width, const QIcon& glyph,
+                                      int glyphSize) {
     auto* button = new QToolButton(ToolPanel);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setGeometry(left, 4, width, 25);
     button->setIconSize(QSize(glyphSize, glyphSize));
-    if (themeName != nullptr) {
-        button->setIcon(QIcon::fromTheme(QString::fromLatin1(themeName),
-                                         QIcon(QStringLiteral(":/glyphs/%1.svg").arg(glyph))));
-    }
+    button->setIcon(glyph);
     return button;
 }
 
@@ -119,37 +129,26 @@ void TMainForm::CreateToolBar() {
     ToolPanel->setAutoFillBackground(true);
     ToolPanel->setBackgroundRole(QPalette::Button);
 
-    NewgameBtn = AddToolButton("NewgameBtn", 4, 25, "document-new", "new", 18);
-    LoadBtn = AddToolButton("LoadBtn", 28, 25, "document-open", "open", 18);
-    SaveBtn = AddToolButton("SaveBtn", 52, 25, "document-save", "save", 18);
-    SoundBtn = AddToolButton("SoundBtn", 76, 25, nullptr, nullptr, 16);
+    NewgameBtn = AddToolButton("NewgameBtn", 4, 25, Glyph({"document-new"}, "new"), 18);
+    LoadBtn = AddToolButton("LoadBtn", 28, 25, Glyph({"document-open"}, "open"), 18);
+    SaveBtn = AddToolButton("SaveBtn", 52, 25, Glyph({"document-save"}, "save"), 18);
+    SoundBtn = AddToolButton("SoundBtn", 76, 25, QIcon(), 16);
     SoundBtn->setCheckable(true);
     SoundBtn->setChecked(true);
     UpdateSoundGlyph();
-    const QIcon stat = QIcon::hasThemeIcon(QStringLiteral("view-statistics"))
-                           ? QIcon::fromTheme(QStringLiteral("view-statistics"))
-                           : QIcon::fromTheme(QStringLiteral("x-office-spreadsheet"),
-                                              QIcon(QStringLiteral(":/glyphs/statistics.svg")));
-    StatBtn = AddToolButton("StatBtn", 100, 25, nullptr, nullptr, 16);
-    StatBtn->setIcon(stat);
-    const QIcon grid = QIcon::hasThemeIcon(QStringLiteral("view-grid"))
-                           ? QIcon::fromTheme(QStringLiteral("view-grid"))
-                           : QIcon::fromTheme(QStringLiteral("edit-select"),
-                                              QIcon(QStringLiteral(":/glyphs/select.svg")));
-    SelectBtn = AddToolButton("SelectBtn", 124, 25, nullptr, nullptr, 18);
-    SelectBtn->setIcon(grid);
-    const QIcon hint = QIcon::hasThemeIcon(QStringLiteral("help-hint"))
-                           ? QIcon::fromTheme(QStringLiteral("help-hint"))
-                           : QIcon::fromTheme(QStringLiteral("dialog-information"),
-                                              QIcon(QStringLiteral(":/glyphs/hint.svg")));
-    TipBtn = AddToolButton("TipBtn", 148, 25, nullptr, nullptr, 18);
-    TipBtn->setIcon(hint);
-    UpBtn = AddToolButton("UpBtn", 180, 25, "go-next", "next", 16);
-    DownBtn = AddToolButton("DownBtn", 204, 25, "go-previous", "previous", 16);
-    ExitBtn = AddToolButton("ExitBtn", 236, 25, "application-exit", "exit", 18);
-    TongueBtn = AddToolButton("TongueBtn", 260, 25, "preferences-desktop-locale", "language", 15);
-    RulesBtn = AddToolButton("RulesBtn", 285, 25, "help-contents", "rules", 18);
-    InfoBtn = AddToolButton("InfoBtn", 309, 24, "help-about", "info", 18);
+    StatBtn = AddToolButton("StatBtn", 100, 25,
+                            Glyph({"view-statistics", "x-office-spreadsheet"}, "statistics"), 16);
+    SelectBtn =
+        AddToolButton("SelectBtn", 124, 25, Glyph({"view-grid", "edit-select"}, "select"), 18);
+    TipBtn =
+        AddToolButton("TipBtn", 148, 25, Glyph({"help-hint", "dialog-information"}, "hint"), 18);
+    UpBtn = AddToolButton("UpBtn", 180, 25, Glyph({"go-next"}, "next"), 16);
+    DownBtn = AddToolButton("DownBtn", 204, 25, Glyph({"go-previous"}, "previous"), 16);
+    ExitBtn = AddToolButton("ExitBtn", 236, 25, Glyph({"application-exit"}, "exit"), 18);
+    TongueBtn =
+        AddToolButton("TongueBtn", 260, 25, Glyph({"preferences-desktop-locale"}, "language"), 15);
+    RulesBtn = AddToolButton("RulesBtn", 285, 25, Glyph({"help-contents"}, "rules"), 18);
+    InfoBtn = AddToolButton("InfoBtn", 309, 24, Glyph({"help-about"}, "info"), 18);
 
     connect(NewgameBtn, &QToolButton::clicked, this, &TMainForm::NewgameBtnClick);
     connect(LoadBtn, &QToolButton::clicked, this, &TMainForm::LoadBtnClick);
@@ -168,11 +167,8 @@ void TMainForm::CreateToolBar() {
 }
 
 void TMainForm::UpdateSoundGlyph() {
-    SoundBtn->setIcon(SoundOn()
-                          ? QIcon::fromTheme(QStringLiteral("audio-volume-high"),
-                                             QIcon(QStringLiteral(":/glyphs/sound-on.svg")))
-                          : QIcon::fromTheme(QStringLiteral("audio-volume-muted"),
-                                             QIcon(QStringLiteral(":/glyphs/sound-off.svg"))));
+    SoundBtn->setIcon(SoundOn() ? Glyph({"audio-volume-high"}, "sound-on")
+                                : Glyph({"audio-volume-muted"}, "sound-off"));
 }
 
 bool TMainForm::SoundOn() const {

@@ -16,6 +16,7 @@
 class BoardCanvas;
 class HyperlinkLabel;
 class QFrame;
+class QIcon;
 class QToolButton;
 class TPatForm;
 class Ticker;
@@ -103,8 +104,8 @@ protected:
 
 private:
     void CreateToolBar();
-    QToolButton* AddToolButton(const char* name, int left, int width, const char* themeName,
-                               const char* glyph, int glyphSize);
+    QToolButton* AddToolButton(const char* name, int left, int width, const QIcon& glyph,
+                               int glyphSize);
     void UpdateSoundGlyph();
     void FormResize();
     void FormPaint();

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "Main.h"
+#include "MainGames.h"
 #include "data.h"
 #include "pattern.h"
 #include "raster.h"
@@ -29,7 +30,9 @@ int main(int argc, char** argv) {
                               CatalogueErrorText(catalogue, game.Tongue));
         return 1;
     }
-    // The game file played last is loaded here.
+    // The game file played last (GameFileName, from the setting "save"); one
+    // that cannot be loaded is reported and forgotten.
+    LoadStartGame(game);
     game.ProgressChanged = false;
     tangram::SetUpPuzzle(game, board);
 

@@ -1,0 +1,81 @@
+// The puzzle selection dialog: a scrolling grid of 3 x 3 thumbnails, one pixel
+// per board cell, with the puzzle's number and a status icon. A click on a
+// thumbnail makes that puzzle the current one; two buttons scroll to the
+// previous or next puzzle not solved yet.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QPoint>
+
+#include "data.h"
+
+class BoardCanvas;
+class QFrame;
+class QPushButton;
+class QScrollBar;
+class QToolButton;
+
+// Registers the status icons and the dialogs' glyphs.
+void InitSelectionAssets();
+
+// Where a dialog's frame goes so that its middle lies on the middle of the main
+// window's client area: left = main.left + (main.width - dlg.width) div 2,
+// top = main.top + main.height - (main.clientHeight + dlg.height) div 2, with
+// main.* its frame and divisions toward zero.
+QPoint CentreOverMain(const QWidget* main, QSize dialogFrame);
+
+// The status icon drawn on a thumbnail: -1 for none, else its index in the
+// strip (0 the solved mark, 1..7 the Tans laid in advance).
+int StatusIcon(uint8_t status);
+
+class TSelectDlg : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr QSize ClientSize{437, 376};
+    static constexpr int SlotWidth = 130;  // a thumbnail and the gap on its right
+    static constexpr int SlotHeight = 105;
+    static constexpr QSize ThumbSize{120, 95};
+    static constexpr int Slots = 9;
+
+    // Reads the catalogue and the status bytes of `game` and writes its
+    // CurrentPuzzle, on a click on a thumbnail only. `mainWindow` is what it
+    // centres itself over.
+    TSelectDlg(tangram::GameData& game, QWidget* mainWindow);
+
+    // The puzzle in the grid's top-left slot.
+    int Position() const;
+    int ScrollMaximum() const;
+    const QImage& Picture() const;
+    QScrollBar* Scroll() const { return Scroll_; }
+
+    // The handlers, public so that the main window's tests can drive them.
+    void boxMouseDown(QPoint pos);
+    void PrevBtnClick();
+    void NextBtnClick();
+    // Sets the texts and the grid for the current language and puzzle; runs
+    // each time the dialog is shown.
+    void FormActivate();
+
+    // Cancel, Escape and the close box all give the cancel result 2.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void boxPaint();
+    void ScrollChange();
+    void DrawThumb(QPainter& p, int slot, int puzzle) const;
+    bool Solved(int puzzle) const;
+
+    tangram::GameData& game_;
+    QWidget* mainWindow_;
+    QImage sm_;
+    QFrame* Bevel1 = nullptr;
+    BoardCanvas* box = nullptr;
+    QScrollBar* Scroll_ = nullptr;
+    QToolButton* PrevBtn = nullptr;
+    QToolButton* NextBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
+};
