@@ -288,7 +288,8 @@ bool TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::FormClose() {
-    // Saving changed progress and writing the settings come here.
+    SaveProgressIfChanged();
+    // Writing the settings comes here.
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
@@ -466,13 +467,8 @@ void TMainForm::ExitBtnClick() {
     close();
 }
 
-// Saved games, the puzzle choice, the statistics, the language, the rules and
-// the info dialog join the tool bar here.
-void TMainForm::NewgameBtnClick() {}
-void TMainForm::LoadBtnClick() {}
-void TMainForm::SaveBtnClick() {}
-void TMainForm::StatBtnClick() {}
-void TMainForm::SelectBtnClick() {}
+// Saved games, the puzzle choice and the statistics are in MainGames.cpp; the
+// language, the rules and the info dialog join the tool bar here.
 void TMainForm::TongueBtnClick() {}
 void TMainForm::rules() {}
 void TMainForm::info() {}

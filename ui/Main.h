@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QRect>
 #include <QWidget>
+#include <functional>
 
 #include "data.h"
 #include "hand.h"
@@ -19,6 +20,8 @@ class QFrame;
 class QIcon;
 class QToolButton;
 class TPatForm;
+class TSelectDlg;
+class TStatDlg;
 class Ticker;
 
 // Registers the images, glyphs and cursors built into the program.
@@ -79,6 +82,19 @@ public:
     // Down while sounds are on.
     bool SoundOn() const;
     void SetSoundOn(bool on);
+
+    // Saved games (MainGames.cpp). The file dialogs answer a folder to start
+    // in with the chosen path, or an empty one when the player cancels; tests
+    // put their own answers here, empty ones mean Qt's dialogs.
+    using FileDialog = std::function<QString(QWidget* parent, const QString& folder)>;
+    FileDialog AskSaveFile;
+    FileDialog AskOpenFile;
+    bool LoadGame(const QString& path);
+    bool SaveGame(const QString& path);
+    void SaveGameAs();
+    void SaveProgressIfChanged();
+    TSelectDlg* SelectDialog();
+    TStatDlg* StatDialog();
 
 public slots:
     void NewgameBtnClick();
@@ -149,5 +165,7 @@ private:
     QCursor moveCursor_;
     tangram::BoardCursor cursorShape_ = tangram::BoardCursor::Hand;
     bool firstActivation_ = true;
+    TSelectDlg* SelectDlg = nullptr;
+    TStatDlg* StatDlg = nullptr;
     int renderCount_ = 0;
 };

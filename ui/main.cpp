@@ -6,6 +6,7 @@
 
 #include "Main.h"
 #include "MainGames.h"
+#include "MainGames.h"
 #include "data.h"
 #include "pattern.h"
 #include "raster.h"
