@@ -6,7 +6,6 @@
 
 #include "Main.h"
 #include "MainGames.h"
-#include "MainGames.h"
 #include "data.h"
 #include "pattern.h"
 #include "raster.h"
