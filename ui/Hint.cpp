@@ -1,0 +1,134 @@
+#include "Hint.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "widgets/placement.h"
+
+THintDlg::THintDlg(QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), mainWindow_(mainWindow) {
+    setObjectName(QStringLiteral("HintDlg"));
+    setModal(true);
+    setFixedSize(ClientSize);
+    setFont(DialogFont(11, true));
+    setWindowTitle(QStringLiteral("Quarv Tangram"));
+
+    auto* frame = new QFrame(this);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(8, 8, 433, 273);
+    auto* icon = new QLabel(this);
+    icon->setGeometry(8, 288, 32, 32);
+    icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+
+    tipD = AddRulesBox("tipD", GermanRules());
+    TipE = AddRulesBox("TipE", EnglishRules());
+
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn->setGeometry(192, 292, 77, 27);
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, [this] { done(1); });
+}
+
+QPlainTextEdit* THintDlg::AddRulesBox(const char* name, const QString& text) {
+    auto* box = new QPlainTextEdit(this);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(16, 16, 417, 257);
+    box->setReadOnly(true);
+    // Enter belongs to the OK button, Tab to the dialog.
+    box->setTabChangesFocus(true);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setFont(DialogFont(11, false));
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, QColor(206, 206, 232));
+    palette.setColor(QPalette::Text, Qt::black);
+    box->setPalette(palette);
+    box->setPlainText(text);
+    box->hide();
+    return box;
+}
+
+void THintDlg::showEvent(QShowEvent* event) {
+    CentreOnScreen(this, mainWindow_);
+    tipD->setVisible(tongue_ == 1);
+    TipE->setVisible(tongue_ != 1);
+    for (QPlainTextEdit* box : {tipD, TipE}) {
+        box->moveCursor(QTextCursor::Start);
+    }
+    OKBtn->setFocus();
+    QDialog::showEvent(event);
+}
+
+QString THintDlg::EnglishRules() {
+    return QStringLiteral(
+        "Even the people in ancient China like it, so you will like it too. Always seven pieces\n"
+        "give a Tangram.\n"
+        "\n"
+        "Quarv Tangram is a geometric puzzle for one person. A Tangram is a figure made of the "
+        "seven Tans: two large triangles, one middle-sized triangle, two small triangles, a "
+        "square and a rhomboid.\n"
+        "\n"
+        "Your task is to lay the given figures. There are two rules: every figure uses all seven "
+        "Tans, and the Tans touch each other without overlapping.\n"
+        "\n"
+        "Some figures have more than one solution. Every one of them is recognised.\n"
+        "\n"
+        "The game holds up to 330 figures. Choose one with the selection button, or take the "
+        "next or the previous one with the arrow buttons.\n"
+        "\n"
+        "At the start the seven Tans lie around the edge of the board. The figure to lay is shown "
+        "in a small window of its own, which you can move anywhere on the screen. Its title bar "
+        "shows the number of the figure and whether you have solved it.\n"
+        "\n"
+        "A left click picks a Tan up. It is then drawn as a frame, and the mouse pointer changes "
+        "over it. Keep the left button held and drag: taken near its middle the Tan moves, taken "
+        "near its corners it turns. The seventh Tan, the rhomboid, is flipped over by a right "
+        "click. A left click on another Tan or on an empty place of the board puts the Tan down, "
+        "as long as it overlaps no other Tan.\n"
+        "\n"
+        "Every time a Tan is put down, the board is compared with the figure. When they match, "
+        "the Tans turn green and the figure is marked as solved.\n"
+        "\n"
+        "The other buttons explain themselves: rest the mouse on a button for a moment to read "
+        "its hint.\n");
+}
+
+QString THintDlg::GermanRules() {
+    return QStringLiteral(
+        "Was schon die alten Chinesen in Atem hielt, fordert auch Dich heraus. Lege aus\n"
+        "den 7 Tans 330 Tangrams nach.\n"
+        "\n"
+        "Quarv Tangram ist ein geometrisches Legespiel für eine Person. Ein Tangram ist eine "
+        "Figur aus den sieben Tans: zwei großen Dreiecken, einem mittleren Dreieck, zwei kleinen "
+        "Dreiecken, einem Quadrat und einem Rhomboid.\n"
+        "\n"
+        "Deine Aufgabe ist es, vorgegebene Figuren nachzulegen. Dabei gelten zwei Regeln: Jede "
+        "Figur besteht aus allen sieben Tans, und die Tans berühren einander, ohne sich zu "
+        "überlappen.\n"
+        "\n"
+        "Manche Figuren haben mehrere Lösungen. Jede davon wird erkannt.\n"
+        "\n"
+        "Das Spiel enthält bis zu 330 Figuren. Du wählst eine mit dem Auswahlknopf aus oder "
+        "nimmst mit den Pfeilknöpfen die nächste oder die vorige.\n"
+        "\n"
+        "Zu Beginn liegen die sieben Tans rund um den Rand des Spielfelds. Die Figur, die Du "
+        "legen sollst, zeigt ein eigenes kleines Fenster, das Du frei auf dem Bildschirm "
+        "verschieben kannst. Seine Titelleiste zeigt die Nummer der Figur und ob Du sie schon "
+        "gelöst hast.\n"
+        "\n"
+        "Ein Linksklick nimmt ein Tan auf. Es wird dann als Rahmen gezeichnet, und der "
+        "Mauszeiger ändert sich über ihm. Halte die linke Maustaste gedrückt und ziehe: In der "
+        "Mitte gefasst wird das Tan verschoben, an den Ecken gefasst wird es gedreht. Das siebte "
+        "Tan, das Rhomboid, wendest Du mit einem Rechtsklick. Ein Linksklick auf ein anderes Tan "
+        "oder auf eine freie Stelle des Spielfelds legt das Tan ab, sofern es kein anderes Tan "
+        "überdeckt.\n"
+        "\n"
+        "Jedes Mal, wenn ein Tan abgelegt wird, wird das Spielfeld mit der Figur verglichen. "
+        "Stimmen beide überein, werden die Tans grün, und die Figur wird als gelöst markiert.\n"
+        "\n"
+        "Die übrigen Knöpfe erklären sich selbst: Halte die Maus einen Moment über einen Knopf, "
+        "dann erscheint sein Hinweis.\n");
+}

@@ -1,0 +1,33 @@
+// The rules dialog: how the game is played, in German or English.
+#pragma once
+
+#include <QDialog>
+
+class QPlainTextEdit;
+class QPushButton;
+
+class THintDlg : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr QSize ClientSize{446, 327};
+
+    explicit THintDlg(QWidget* mainWindow = nullptr);
+
+    // German rules for 1, English for every other language code.
+    void SetTongue(int tongue) { tongue_ = tongue; }
+
+    static QString GermanRules();
+    static QString EnglishRules();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QPlainTextEdit* AddRulesBox(const char* name, const QString& text);
+
+    QWidget* mainWindow_;
+    QPlainTextEdit* tipD = nullptr;
+    QPlainTextEdit* TipE = nullptr;
+    QPushButton* OKBtn = nullptr;
+    int tongue_ = -1;
+};

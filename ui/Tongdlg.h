@@ -1,0 +1,40 @@
+// The language dialog, and switching the game's language.
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+
+// Installs the translation for the language code: 1 German, 2 French (only the
+// message dialog speaks it), anything else English, which needs none.
+void InstallLanguage(int tongue);
+// The language whose translation is installed now (0 for English).
+int InstalledLanguage();
+
+class TTongueDlg : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr QSize ClientSize{320, 91};
+
+    explicit TTongueDlg(QWidget* mainWindow = nullptr);
+
+    // The language code before the dialog opens; after OK (result 1) the one
+    // chosen. Closing the dialog otherwise leaves it as it was.
+    void SetTongue(int tongue) { tongue_ = tongue; }
+    int Tongue() const { return tongue_; }
+
+    // A small flag for a language button (0 English, 1 German).
+    static QPixmap FlagGlyph(int tongue);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void EnglishBtnClick();
+    void GermanBtnClick();
+
+    QWidget* mainWindow_;
+    QPushButton* EnglishBtn = nullptr;
+    QPushButton* GermanBtn = nullptr;
+    int tongue_ = -1;
+};

@@ -1,0 +1,74 @@
+// Where the game's windows go: the main window's placement kept in the
+// settings ("MainForm"), shown with an exploding rectangle; dialogs centred
+// over the main window; the pattern window kept on a screen.
+#pragma once
+
+#include <QFont>
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QRect>
+#include <QTimer>
+#include <QWidget>
+
+#include "settings/placement.h"
+
+// The look of the game's small windows: the desktop's sans-serif font at a
+// fixed pixel height, so the dialogs do not grow with the system font size.
+QFont DialogFont(int pixelHeight, bool bold);
+
+// Puts the dialog over the main window: its left edge half the difference of
+// the outer widths right of the main window's, its top half its own outer
+// height and half the main window's client height above the main window's
+// bottom. Divisions round toward zero.
+QPoint CentredOver(const QRect& mainFrame, int mainClientHeight, QSize dialogFrame);
+void CentreOver(QWidget* dialog, const QWidget* mainWindow);
+// Centres the window on the screen the main window is on (the primary screen
+// when there is none).
+void CentreOnScreen(QWidget* window, const QWidget* mainWindow);
+
+// The screens as plain rectangles, for the arithmetic of settings/placement.h.
+std::vector<tangram::ScreenRect> ScreenRects();
+// A window position lost off every screen comes back onto the nearest one.
+QPoint MendedPosition(QPoint topLeft, QSize frameSize);
+
+// Keeps the main window's placement between runs. Show() restores the stored
+// placement (or centres the window at its design size) and shows the window
+// with an exploding rectangle; Save() stores it again.
+class WindowPlacer : public QObject {
+    Q_OBJECT
+public:
+    static constexpr const char* SettingName = "MainForm";
+    // Frames of the exploding rectangle and the time between two of them.
+    static constexpr int AnimationFrames = 6;
+    static constexpr int AnimationStepMs = 35;
+
+    explicit WindowPlacer(QWidget* window);
+
+    // Restores and shows; the animation runs first, except where nothing can
+    // be seen (the offscreen platform).
+    void Show();
+    // Writes "MainForm" from the window's normal bounds and state, and erases
+    // the colour and font the game does not keep.
+    void Save();
+    // The placement of the window as it is now.
+    tangram::WindowPlacement Current() const;
+    // Applies a placement, or centres the window on the primary screen when
+    // there is none; returns the window state to show it in.
+    Qt::WindowStates Restore();
+    bool Animating() const { return timer_.isActive(); }
+
+private:
+    void Step();
+    void Finish();
+    void MatchOuterSize();
+
+    QPointer<QWidget> window_;
+    QWidget* outline_ = nullptr;
+    QTimer timer_;
+    int frame_ = 0;
+    QRect from_;
+    QRect to_;
+    QSize wantedOuter_;
+    Qt::WindowStates state_ = Qt::WindowNoState;
+};
