@@ -13,10 +13,17 @@
 #include <array>
 #include <initializer_list>
 
+#include "Freeware.h"
+#include "Hint.h"
+#include "Tongdlg.h"
+#include "YesNo.h"
+#include "effects.h"
 #include "pattern.h"
 #include "project.h"
+#include "store.h"
 #include "widgets/boardcanvas.h"
 #include "widgets/hyperlink.h"
+#include "widgets/placement.h"
 #include "widgets/ticker.h"
 
 void InitAssets() {
@@ -104,11 +111,22 @@ TMainForm::TMainForm(tangram::GameData& game, tangram::Board& board, QWidget* pa
 
     resize(DesignClientSize);
     FormResize();
+    help_.Register(QString::fromStdString(game_.ProgramDir));
+    placement_ = new WindowPlacer(this);
     Localize();
     qvkScroll_->start();
 }
 
-TMainForm::~TMainForm() = default;
+// The pattern window has stored its position by now; the main window's
+// placement follows.
+TMainForm::~TMainForm() {
+    placement_->Save();
+}
+
+void TMainForm::ShowAtStart() {
+    startDialogs_ = true;
+    placement_->Show();
+}
 
 QToolButton* TMainForm::AddToolButton(const char* name, int left, int width, const QIcon& glyph,
                                       int glyphSize) {
@@ -228,8 +246,14 @@ void TMainForm::FormActivate() {
     firstActivation_ = false;
     // The first time the window comes up: ask for the language when none is
     // stored yet, put every text into it, then introduce the game with the info
-    // dialog. Until those dialogs exist the texts stay as they are.
+    // dialog.
+    if (startDialogs_ && game_.Tongue == -1) {
+        AskLanguage();
+    }
     Localize();
+    if (startDialogs_) {
+        ShowInfo();
+    }
 }
 
 void TMainForm::resizeEvent(QResizeEvent*) {
@@ -282,14 +306,82 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     }
 }
 
+// The player is asked, and meets the info dialog whatever the answer.
 bool TMainForm::FormCloseQuery() {
-    // The closing question and the info dialog come here.
-    return true;
+    const int answer = ShowPage(TYesNoDlg::EndGame);
+    ShowInfo();
+    return answer == TYesNoDlg::Yes;
 }
 
 void TMainForm::FormClose() {
+    ShowInfo();
+    help_.Quit();
     SaveProgressIfChanged();
-    // Writing the settings comes here.
+    WriteCloseSettings();
+}
+
+void TMainForm::WriteCloseSettings() {
+    using namespace settings;
+    WriteSettingBool(Common, QStringLiteral("sound"), SoundOn());
+    // Size and position only of a window in its normal state; the placement
+    // written at the end keeps the rest.
+    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) {
+        const QRect frame = frameGeometry();
+        WriteSettingInt(Common, QStringLiteral("wid"), frame.width());
+        WriteSettingInt(Common, QStringLiteral("hig"), frame.height());
+        WriteSettingInt(Common, QStringLiteral("pleft"), frame.left());
+        WriteSettingInt(Common, QStringLiteral("ptop"), frame.top());
+    }
+    WriteSettingInt(Common, QStringLiteral("level"), game_.CurrentPuzzle);
+    WriteSettingInt(Common, QStringLiteral("tongue"), game_.Tongue);
+    WriteSettingString(Common, QStringLiteral("save"), QString::fromStdString(game_.GameFileName));
+}
+
+// ---- the message, language, rules and info dialogs, made when first needed
+
+TYesNoDlg* TMainForm::YesNoDialog() {
+    if (YesNoDlg == nullptr) {
+        YesNoDlg = new TYesNoDlg(this);
+    }
+    return YesNoDlg;
+}
+
+TFreewareDlg* TMainForm::FreewareDialog() {
+    if (FreewareDlg == nullptr) {
+        FreewareDlg = new TFreewareDlg(this);
+    }
+    return FreewareDlg;
+}
+
+TTongueDlg* TMainForm::TongueDialog() {
+    if (TongueDlg == nullptr) {
+        TongueDlg = new TTongueDlg(this);
+    }
+    return TongueDlg;
+}
+
+THintDlg* TMainForm::HintDialog() {
+    if (HintDlg == nullptr) {
+        HintDlg = new THintDlg(this);
+    }
+    return HintDlg;
+}
+
+int TMainForm::ShowPage(int page) {
+    return YesNoDialog()->ShowPage(page);
+}
+
+int TMainForm::ShowInfo() {
+    FreewareDialog()->SetTongue(game_.Tongue);
+    return FreewareDlg->exec();
+}
+
+void TMainForm::AskLanguage() {
+    TongueDialog()->SetTongue(game_.Tongue);
+    if (TongueDlg->exec() == 1) {
+        game_.Tongue = TongueDlg->Tongue();
+    }
+    InstallLanguage(game_.Tongue);
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
@@ -388,8 +480,10 @@ void TMainForm::FlushBoard() {
     box_->repaint();
 }
 
-void TMainForm::PlayEffect(int) {
-    // The sound effects join here; until then the game is silent.
+void TMainForm::PlayEffect(int effect) {
+    if (waves_ != nullptr) {
+        sound::PlayEffect(*waves_, SoundOn(), effect);
+    }
 }
 
 void TMainForm::SetBoardCursor(tangram::BoardCursor cursor) {
@@ -408,9 +502,7 @@ void TMainForm::SetBoardCursor(tangram::BoardCursor cursor) {
 }
 
 void TMainForm::ShowSolved() {
-    QMessageBox message(QMessageBox::Information, tr("Quarv Tangram"), tr("Hurrah, you did it!"),
-                        QMessageBox::Ok, this);
-    message.exec();
+    ShowPage(TYesNoDlg::Won);
     if (pattern_ != nullptr) {
         pattern_->Refresh();
     }
@@ -469,9 +561,22 @@ void TMainForm::ExitBtnClick() {
 
 // Saved games, the puzzle choice and the statistics are in MainGames.cpp; the
 // language, the rules and the info dialog join the tool bar here.
-void TMainForm::TongueBtnClick() {}
-void TMainForm::rules() {}
-void TMainForm::info() {}
+void TMainForm::TongueBtnClick() {
+    AskLanguage();
+    Localize();
+    if (pattern_ != nullptr) {
+        pattern_->Refresh();
+    }
+}
+
+void TMainForm::rules() {
+    HintDialog()->SetTongue(game_.Tongue);
+    HintDlg->exec();
+}
+
+void TMainForm::info() {
+    ShowInfo();
+}
 
 void TMainForm::QuarvBtnClick() {
     QVKLabel->activate();

@@ -13,6 +13,7 @@
 #include "hand.h"
 #include "raster.h"
 #include "tangdata.h"
+#include "widgets/helpfile.h"
 
 class BoardCanvas;
 class HyperlinkLabel;
@@ -22,6 +23,14 @@ class QToolButton;
 class TPatForm;
 class TSelectDlg;
 class TStatDlg;
+class TFreewareDlg;
+class THintDlg;
+class TTongueDlg;
+class TYesNoDlg;
+class WindowPlacer;
+namespace sound {
+class EffectPlayer;
+}
 class Ticker;
 
 // Registers the images, glyphs and cursors built into the program.
@@ -96,6 +105,23 @@ public:
     TSelectDlg* SelectDialog();
     TStatDlg* StatDialog();
 
+    // Restores the stored placement and shows the window; its first
+    // activation then asks for the language (when none is stored yet) and
+    // shows the info dialog. A window shown otherwise (in tests) skips those.
+    void ShowAtStart();
+    // The sounds: the wave list in the program, a recording in tests; without
+    // a player the game is silent.
+    void SetEffectPlayer(sound::EffectPlayer* waves) { waves_ = waves; }
+    // The message dialog's page 1 "won", 3 "endgame" or 4 "giveup"; returns
+    // its modal result (Yes is 6).
+    int ShowPage(int page);
+    TYesNoDlg* YesNoDialog();
+    TFreewareDlg* FreewareDialog();
+    TTongueDlg* TongueDialog();
+    THintDlg* HintDialog();
+    WindowPlacer* Placement() const { return placement_; }
+    const HelpFile& Help() const { return help_; }
+
 public slots:
     void NewgameBtnClick();
     void LoadBtnClick();
@@ -128,6 +154,11 @@ private:
     void FormActivate();
     bool FormCloseQuery();
     void FormClose();
+    int ShowInfo();
+    // Shows the language dialog and puts the choice into effect.
+    void AskLanguage();
+    // The values the next start takes up again.
+    void WriteCloseSettings();
     // The board control's own painting: silver ground, the Tans, the held
     // Tan's outline.
     void boxPaint();
@@ -167,5 +198,13 @@ private:
     bool firstActivation_ = true;
     TSelectDlg* SelectDlg = nullptr;
     TStatDlg* StatDlg = nullptr;
+    TYesNoDlg* YesNoDlg = nullptr;
+    TFreewareDlg* FreewareDlg = nullptr;
+    TTongueDlg* TongueDlg = nullptr;
+    THintDlg* HintDlg = nullptr;
+    sound::EffectPlayer* waves_ = nullptr;
+    WindowPlacer* placement_ = nullptr;
+    HelpFile help_;
+    bool startDialogs_ = false;
     int renderCount_ = 0;
 };

@@ -85,6 +85,10 @@ QString TYesNoDlg::CurrentPageName() const {
     return pages->currentWidget()->objectName();
 }
 
+QString TYesNoDlg::Text() const {
+    return pages->currentWidget()->findChild<QLabel*>(QStringLiteral("text"))->text();
+}
+
 bool TYesNoDlg::SelectPage(int page) {
     const QString name = PageName(page);
     QWidget* target = name.isEmpty() ? nullptr : pages->findChild<QWidget*>(name);

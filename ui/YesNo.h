@@ -10,6 +10,7 @@ class QStackedWidget;
 
 class TYesNoDlg : public QDialog {
     Q_OBJECT
+    Q_PROPERTY(QString text READ Text)
 public:
     enum Page { Won = 1, EndGame = 3, GiveUp = 4 };
     // Modal results.
@@ -28,6 +29,8 @@ public:
     // Selects the page and sets its texts without showing it.
     bool SelectPage(int page);
     QString CurrentPageName() const;
+    // The message of the current page, as the player reads it.
+    QString Text() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

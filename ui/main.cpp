@@ -6,9 +6,13 @@
 
 #include "Main.h"
 #include "MainGames.h"
+#include "Tongdlg.h"
 #include "data.h"
+#include "effects.h"
 #include "pattern.h"
 #include "raster.h"
+#include "store.h"
+#include "widgets/placement.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -22,7 +26,12 @@ int main(int argc, char** argv) {
     tangram::GameData game;
     tangram::Board board;
     game.ProgramDir = QApplication::applicationDirPath().toStdString() + "/";
-    // The language, the sound switch and the puzzle last played are read here.
+    // The language, the sound switch and the puzzle last played.
+    using namespace settings;
+    game.Tongue = ReadSettingInt(Common, QStringLiteral("tongue"), -1);
+    const bool soundOn = ReadSettingBool(Common, QStringLiteral("sound"), true);
+    game.CurrentPuzzle = ReadSettingInt(Common, QStringLiteral("level"), 1);
+    InstallLanguage(game.Tongue);
     game.PuzzleStatus.fill(0);
     const tangram::CatalogueResult catalogue = tangram::LoadCatalogue(game);
     if (catalogue != tangram::CatalogueResult::Ok) {
@@ -32,14 +41,22 @@ int main(int argc, char** argv) {
     }
     // The game file played last (GameFileName, from the setting "save"); one
     // that cannot be loaded is reported and forgotten.
+    game.GameFileName = ReadSettingString(Common, QStringLiteral("save")).toStdString();
     LoadStartGame(game);
     game.ProgressChanged = false;
     tangram::SetUpPuzzle(game, board);
 
     TMainForm mainForm(game, board);
-    TPatForm patForm(game);
+    sound::WavePlayer waves;
+    mainForm.SetEffectPlayer(&waves);
+    mainForm.SetSoundOn(soundOn);
+    // The pattern window stands where it was left, back on a screen if that
+    // screen is gone.
+    const QPoint stored(ReadSettingInt(Common, QStringLiteral("pleft"), 500),
+                        ReadSettingInt(Common, QStringLiteral("ptop"), 50));
+    TPatForm patForm(game, MendedPosition(stored, TPatForm::ClientSize));
     mainForm.SetPatternWindow(&patForm);
-    mainForm.show();
+    mainForm.ShowAtStart();
     patForm.show();
     return QApplication::exec();
 }

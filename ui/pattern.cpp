@@ -5,6 +5,7 @@
 #include <array>
 
 #include "hand.h"
+#include "store.h"
 #include "tangdata.h"
 
 TPatForm::TPatForm(const tangram::GameData& game, QPoint position, QWidget* parent)
@@ -15,6 +16,11 @@ TPatForm::TPatForm(const tangram::GameData& game, QPoint position, QWidget* pare
     setFixedSize(ClientSize);
     SetPosition(position);
     Refresh();
+}
+
+TPatForm::~TPatForm() {
+    settings::WriteSettingInt(settings::Common, QStringLiteral("pleft"), x());
+    settings::WriteSettingInt(settings::Common, QStringLiteral("ptop"), y());
 }
 
 QString TPatForm::TitleFor(int puzzle, uint8_t status) {

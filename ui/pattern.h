@@ -18,6 +18,8 @@ public:
 
     explicit TPatForm(const tangram::GameData& game, QPoint position = DefaultPosition,
                       QWidget* parent = nullptr);
+    // Stores the window's position for the next start ("pleft", "ptop").
+    ~TPatForm() override;
 
     // Where the window's top-left corner lies on the screen; taken as it is.
     void SetPosition(QPoint position) { move(position); }
