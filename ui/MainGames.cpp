@@ -106,7 +106,7 @@ QString WithGameExtension(const QString& path) {
 QString SaveDialogFolder(const std::string& programDir) {
     const QFileInfo folder(QString::fromStdString(programDir));
     if (!programDir.empty() && folder.isDir() && folder.isWritable()) {
-        return folder.absoluteFilePath();
+        return QDir(folder.absoluteFilePath()).absolutePath();
     }
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
