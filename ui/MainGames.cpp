@@ -13,6 +13,7 @@
 #include "MainGames.h"
 #include "Select.h"
 #include "Statis.h"
+#include "YesNo.h"
 #include "gamefile.h"
 
 namespace {
@@ -57,20 +58,6 @@ bool AskOverwrite(QWidget* parent, const QString& path, int tongue) {
         box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
     }
     return box.exec() == QMessageBox::Yes;
-}
-
-// The question before a new game; only Yes (6) goes on.
-int AskGiveUp(QWidget* parent, int tongue) {
-    const bool german = tongue == 1;
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Quarv Tangram"),
-                    german ? QStringLiteral("Willst Du das Spiel wirklich aufgeben?")
-                           : QStringLiteral("Do you really want to give up the game?"),
-                    QMessageBox::Yes | QMessageBox::No, parent);
-    if (german) {
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
-    }
-    return box.exec() == QMessageBox::Yes ? 6 : 7;
 }
 
 }  // namespace
@@ -214,7 +201,8 @@ void TMainForm::LoadBtnClick() {
 }
 
 void TMainForm::NewgameBtnClick() {
-    if (AskGiveUp(this, game_.Tongue) != 6) {
+    // Only Yes goes on.
+    if (ShowPage(TYesNoDlg::GiveUp) != TYesNoDlg::Yes) {
         return;
     }
     // The old game is kept in its own file first.

@@ -271,6 +271,7 @@ private slots:
         answers.ThenButton(QMessageBox::No);
         form.NewgameBtnClick();
         QCOMPARE(answers.Seen().size(), 1);
+        QCOMPARE(answers.Seen().constFirst().type, QStringLiteral("TYesNoDlg"));
         QVERIFY(!QFile::exists(mine));
         QCOMPARE(game.PuzzleStatus[12], tangram::SolvedBit);
         QCOMPARE(game.GameFileName, mine.toStdString());
