@@ -34,30 +34,31 @@ TFreewareDlg::TFreewareDlg(QWidget* mainWindow)
     progname = AddLabel(QRect(60, 12, 313, 22), true);
     progname->setObjectName(QStringLiteral("progname"));
     progname->setFont(DialogFont(18, true));
-    makerLabel = AddLabel(QRect(144, 56, 229, 16), true);
+    makerLabel = AddLabel(QRect(124, 56, 249, 16), true);
     makerLabel->setText(QString::fromLatin1(MakerName));
-    studioLabel = AddLabel(QRect(144, 72, 229, 16));
-    mailCaption = AddLabel(QRect(144, 96, 62, 16));
+    studioLabel = AddLabel(QRect(124, 72, 249, 16));
+    mailCaption = AddLabel(QRect(124, 96, 64, 16));
     mailCaption->setText(QStringLiteral("E-Mail:"));
-    homeCaption = AddLabel(QRect(144, 114, 62, 16));
+    homeCaption = AddLabel(QRect(124, 114, 64, 16));
     homeCaption->setText(QStringLiteral("Homepage:"));
 
     const QString mail = QString::fromLatin1(quarv::MailAddress);
     const QUrl home(QString::fromLatin1(quarv::HomepageUrl));
     MailLink = new HyperlinkLabel(this);
     MailLink->setObjectName(QStringLiteral("MailLink"));
-    MailLink->setGeometry(208, 96, 165, 16);
+    MailLink->setGeometry(190, 96, 191, 16);
     MailLink->setText(mail);
     MailLink->setUrl(QUrl(QStringLiteral("mailto:") + mail));
     HomeLink = new HyperlinkLabel(this);
     HomeLink->setObjectName(QStringLiteral("HomeLink"));
-    HomeLink->setGeometry(208, 114, 165, 16);
+    HomeLink->setGeometry(190, 114, 191, 16);
     HomeLink->setText(home.host() + home.path());
     HomeLink->setUrl(home);
 
     savelabel = AddLabel(QRect(144, 144, 225, 29));
     savelabel->setObjectName(QStringLiteral("savelabel"));
     savelabel->setWordWrap(true);
+    savelabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     Memodeu = AddTermsBox("Memodeu", GermanTerms());
     Memoeng = AddTermsBox("Memoeng", EnglishTerms());
@@ -110,9 +111,7 @@ void TFreewareDlg::SetTexts() {
     setWindowTitle(QString::fromLatin1(MakerName) + QStringLiteral(" - Freeware-Info"));
     progname->setText(QStringLiteral("Quarv Tangram V2.9"));
     studioLabel->setText(tr("an independent games studio"));
-    savelabel->setText(
-        tr("Quarv Tangram is free software from Quarv Games, an independent "
-           "games studio."));
+    savelabel->setText(tr("Free software from Quarv Games, an independent games studio."));
 }
 
 void TFreewareDlg::showEvent(QShowEvent* event) {

@@ -22,6 +22,10 @@ public:
     static QString GermanTerms();
     static QString EnglishTerms();
 
+public slots:
+    // The close box and Escape answer Cancel (2).
+    void reject() override { done(2); }
+
 protected:
     void showEvent(QShowEvent* event) override;
 

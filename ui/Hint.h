@@ -19,6 +19,10 @@ public:
     static QString GermanRules();
     static QString EnglishRules();
 
+public slots:
+    // The close box and Escape answer Cancel (2).
+    void reject() override { done(2); }
+
 protected:
     void showEvent(QShowEvent* event) override;
 

@@ -26,6 +26,10 @@ public:
     // A small flag for a language button (0 English, 1 German).
     static QPixmap FlagGlyph(int tongue);
 
+public slots:
+    // The close box and Escape answer Cancel (2).
+    void reject() override { done(2); }
+
 protected:
     void showEvent(QShowEvent* event) override;
 

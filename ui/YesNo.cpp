@@ -24,12 +24,17 @@ TYesNoDlg::TYesNoDlg(QWidget* mainWindow)
 
     QWidget* won = AddPage("won", QRect(60, 28, 181, 17));
     OKBtn = AddButton(won, 92, Ok, true);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
     QWidget* endgame = AddPage("endgame", QRect(72, 20, 153, 29));
     EndYesBtn = AddButton(endgame, 136, Yes, true);
     EndNoBtn = AddButton(endgame, 52, Cancel, false);
+    EndYesBtn->setObjectName(QStringLiteral("EndYesBtn"));
+    EndNoBtn->setObjectName(QStringLiteral("EndNoBtn"));
     QWidget* giveup = AddPage("giveup", QRect(56, 20, 189, 26));
     GiveYesBtn = AddButton(giveup, 136, Yes, true);
     GiveNoBtn = AddButton(giveup, 52, No, false);
+    GiveYesBtn->setObjectName(QStringLiteral("GiveYesBtn"));
+    GiveNoBtn->setObjectName(QStringLiteral("GiveNoBtn"));
     for (QPushButton* yes : {EndYesBtn, GiveYesBtn}) {
         yes->setIcon(style()->standardIcon(QStyle::SP_DialogYesButton));
     }

@@ -8,8 +8,8 @@
       <translation>ein unabhängiges Spielestudio</translation>
     </message>
     <message>
-      <source>Quarv Tangram is free software from Quarv Games, an independent games studio.</source>
-      <translation>Quarv Tangram ist freie Software von Quarv Games, einem unabhängigen Spielestudio.</translation>
+      <source>Free software from Quarv Games, an independent games studio.</source>
+      <translation>Freie Software von Quarv Games, einem unabhängigen Spielestudio.</translation>
     </message>
   </context>
   <context>

@@ -88,6 +88,17 @@ QPoint MendedPosition(QPoint topLeft, QSize frameSize) {
 WindowPlacer::WindowPlacer(QWidget* window) : QObject(window), window_(window) {
     timer_.setInterval(AnimationStepMs);
     connect(&timer_, &QTimer::timeout, this, &WindowPlacer::Step);
+    window->installEventFilter(this);
+}
+
+// A window restored maximised gets its stored size once it is in its normal
+// state for the first time, when its frame is known.
+bool WindowPlacer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_ && event->type() == QEvent::WindowStateChange &&
+        window_->windowState() == Qt::WindowNoState && wantedOuter_.isValid()) {
+        QTimer::singleShot(0, this, &WindowPlacer::MatchOuterSize);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 tangram::WindowPlacement WindowPlacer::Current() const {
@@ -101,9 +112,11 @@ tangram::WindowPlacement WindowPlacer::Current() const {
     const QMargins margins(
         window_->geometry().left() - frame.left(), window_->geometry().top() - frame.top(),
         frame.right() - window_->geometry().right(), frame.bottom() - window_->geometry().bottom());
-    const QRect normal = state & (Qt::WindowMinimized | Qt::WindowMaximized)
-                             ? window_->normalGeometry().marginsAdded(margins)
-                             : frame;
+    const bool normalState = !(state & (Qt::WindowMinimized | Qt::WindowMaximized));
+    QRect normal = normalState ? frame : window_->normalGeometry().marginsAdded(margins);
+    if (!normalState && restoredOuter_.isValid() && window_->normalGeometry() == restoredNormal_) {
+        normal = restoredOuter_;
+    }
     placement.normal = ToScreenRect(normal.isValid() ? normal : frame);
     return placement;
 }
@@ -133,6 +146,7 @@ Qt::WindowStates WindowPlacer::Restore() {
                           area.top() + (area.height() - window_->height()) / 2);
         }
         wantedOuter_ = QSize();
+        restoredOuter_ = QRect();
         return Qt::WindowNoState;
     }
     const auto screens = ScreenRects();
@@ -145,6 +159,8 @@ Qt::WindowStates WindowPlacer::Restore() {
     window_->move(outer.topLeft());
     window_->resize(outer.size().expandedTo(window_->minimumSize()));
     wantedOuter_ = outer.size();
+    restoredOuter_ = outer;
+    restoredNormal_ = window_->geometry();
     // A window closed while minimised comes back in its normal state: a game
     // that starts invisible looks like one that did not start.
     return placement->show == tangram::ShowCommand::Maximised ? Qt::WindowMaximized
@@ -207,6 +223,10 @@ void WindowPlacer::Finish() {
     }
     window_->setWindowState(state_);
     window_->show();
+    // The game comes to the front at start, even where no window manager
+    // hands out the focus.
+    window_->raise();
+    window_->activateWindow();
     if (wantedOuter_.isValid() && !(state_ & Qt::WindowMaximized)) {
         // The window manager frames the window a moment after it is shown.
         QTimer::singleShot(200, this, &WindowPlacer::MatchOuterSize);
@@ -214,11 +234,14 @@ void WindowPlacer::Finish() {
 }
 
 void WindowPlacer::MatchOuterSize() {
-    if (window_ == nullptr || window_->windowState() != Qt::WindowNoState) {
+    if (window_ == nullptr || window_->windowState() != Qt::WindowNoState ||
+        !wantedOuter_.isValid()) {
         return;
     }
     const QSize frame = window_->frameGeometry().size() - window_->size();
     const QSize wanted = wantedOuter_ - frame;
+    wantedOuter_ = QSize();
+    restoredOuter_ = QRect();
     if (window_->size() != wanted) {
         window_->resize(wanted.expandedTo(window_->minimumSize()));
     }

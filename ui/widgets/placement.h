@@ -58,6 +58,9 @@ public:
     Qt::WindowStates Restore();
     bool Animating() const { return timer_.isActive(); }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Step();
     void Finish();
@@ -69,6 +72,11 @@ private:
     int frame_ = 0;
     QRect from_;
     QRect to_;
+    // The stored outer bounds and the client bounds they were turned into:
+    // until the window has been in its normal state once, its normal bounds
+    // are the stored ones, whatever frame the window manager added.
     QSize wantedOuter_;
+    QRect restoredOuter_;
+    QRect restoredNormal_;
     Qt::WindowStates state_ = Qt::WindowNoState;
 };
