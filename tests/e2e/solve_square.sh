@@ -49,6 +49,7 @@ pattern=$(xdotool search --onlyvisible --name '^1$' 2>/dev/null | head -n 1 || t
 
 # Any window that is neither the main window nor the pattern window is a
 # dialog of the first start (language, info): confirm it with Return.
+confirmed=
 dismiss_dialogs() {
     for _ in $(seq 10); do
         local others=() id name
@@ -59,6 +60,7 @@ dismiss_dialogs() {
         for id in "${others[@]}"; do
             name=$(xdotool getwindowname "$id" 2>/dev/null || true)
             echo "confirming window '$name'"
+            confirmed+="$name;"
             xdotool windowfocus --sync "$id" 2>/dev/null || true
             xdotool key Return
         done
@@ -73,6 +75,9 @@ xdotool windowmove --sync "$pattern" 760 40
 xdotool windowfocus --sync "$main" 2>/dev/null || true
 sleep 0.5
 dismiss_dialogs
+# The language is stored, so only the info dialog greets the player.
+[[ $confirmed == *"Quarv Games - Freeware-Info;"* ]] || fail "no info dialog at start: $confirmed"
+[[ $confirmed == *"Quarv Tangram V2.9;"* ]] && fail "the stored language was asked again"
 
 # Place the board exactly as the program does for this client size.
 eval "$(xdotool getwindowgeometry --shell "$main")"
