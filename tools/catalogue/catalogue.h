@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "raster.h"
@@ -15,13 +16,19 @@ namespace tangram::catalogue {
 inline constexpr int CategoryCount = 8;
 
 // A place in an input file; line 0 when the file has no lines (mexa.dat).
+// (The constructors keep GCC's optimiser from warning that a member of a
+// braced temporary may be used uninitialised.)
 struct Origin {
+    Origin() = default;
+    Origin(std::string f, int l) : file(std::move(f)), line(l) {}
     std::string file;
     int line = 0;
 };
 
 // One message about an input: "file:line: message".
 struct Diagnostic {
+    Diagnostic() = default;
+    Diagnostic(Origin w, std::string m) : where(std::move(w)), message(std::move(m)) {}
     Origin where;
     std::string message;
 };
