@@ -39,10 +39,11 @@ printf '[V2]\ncommon\\tongue=0\ncommon\\sound=0\n' >"$settings"
 
 main= pattern=
 
-# The id of the first visible window whose name matches, waiting up to 10 s.
+# The id of the first visible window whose name matches, waiting up to 30 s
+# (the machine may be busy).
 wait_window() {
     local id
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
         if [ -n "$id" ]; then
             echo "$id"
@@ -93,7 +94,7 @@ tool_button() {
 
 quit_game() {
     tool_button 236  # ExitBtn
-    for _ in $(seq 40); do
+    for _ in $(seq 150); do
         kill -0 "$pid" 2>/dev/null || break
         dismiss_dialogs
         sleep 0.2
@@ -141,13 +142,19 @@ while read -r what a b c d; do
     esac
     sleep 0.25
 done <"$work/plan.txt"
-sleep 0.5
-dismiss_dialogs  # "Hurrah, you did it!"
-wait_window '^1 - solved$' >/dev/null || fail "puzzle 1 not solved"
+# The pattern window says solved once "Hurrah, you did it!" is confirmed.
+solved=
+for _ in $(seq 60); do
+    dismiss_dialogs
+    solved=$(xdotool search --onlyvisible --name '^1 - solved$' 2>/dev/null || true)
+    [ -n "$solved" ] && break
+    sleep 0.5
+done
+[ -n "$solved" ] || fail "puzzle 1 not solved"
 
 tool_button 52  # SaveBtn: an untitled game asks for a name
 save=$(wait_window '^Save game$') || fail "no save dialog"
-sleep 0.5
+sleep 1
 import -window root "$shots/1-save-dialog.png"
 xdotool windowfocus --sync "$save" 2>/dev/null || true
 xdotool type --delay 50 week1
@@ -165,7 +172,7 @@ start_game '^Quarv Tangram - Game week1.mxg$' '^1 - solved$'
 
 tool_button 100  # StatBtn
 stat=$(wait_window '^Tangram statistics for game week1$') || fail "no statistics dialog for week1"
-sleep 0.5
+sleep 1
 import -window root "$shots/2-statistics.png"
 import -window "$stat" "$shots/2-statistics-dialog.png"
 # One of two solved: the bar is blue on its left half and grey on its right.
@@ -177,7 +184,7 @@ sleep 0.5
 
 tool_button 124  # SelectBtn
 select=$(wait_window '^Select Tangram$') || fail "no selection dialog"
-sleep 0.5
+sleep 1
 import -window root "$shots/3-select.png"
 import -window "$select" "$shots/3-select-dialog.png"
 # Puzzle 1 grey (solved), puzzle 2 black; the grid starts 20 pixels in.
