@@ -210,6 +210,8 @@ void WindowPlacer::Step() {
     const QRect inside = QRect(QPoint(0, 0), r.size()).adjusted(3, 3, -3, -3);
     outline_->setMask(QRegion(QRect(QPoint(0, 0), r.size())) - QRegion(inside));
     outline_->show();
+    // At once, so the grown edges do not wait for the next paint event.
+    outline_->repaint();
 }
 
 void WindowPlacer::Finish() {
