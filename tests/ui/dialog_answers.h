@@ -31,6 +31,7 @@ inline Answer CloseBox() {
     return [](QWidget* dialog) { dialog->close(); };
 }
 
+// One per test: two at once would race for the same dialog.
 class DialogAnswers : public QObject {
 public:
     // Each dialog that comes up is first looked at, then answered.

@@ -105,11 +105,11 @@ private slots:
         End();
 
         Start(0);
-        DialogAnswers again;
-        again.Expect(Key(Qt::Key_Return));
+        answers.seen.clear();
+        answers.Expect(Key(Qt::Key_Return));
         form->ShowAtStart();
-        QTRY_VERIFY(again.Done());
-        QCOMPARE(again.seen, QStringList{"FreewareDlg"});
+        QTRY_VERIFY(answers.Done());
+        QCOMPARE(answers.seen, QStringList{"FreewareDlg"});
     }
 
     // No keeps the window open and still shows the info dialog once; Yes
@@ -199,20 +199,20 @@ private slots:
         // The next start opens maximised again, and keeps the normal bounds
         // exactly, however often it is started and closed maximised.
         Start(1);
-        DialogAnswers next;
-        next.Expect(Key(Qt::Key_Return));
+        answers.seen.clear();
+        answers.Expect(Key(Qt::Key_Return));
         form->ShowAtStart();
-        QTRY_VERIFY(next.Done());
+        QTRY_VERIFY(answers.Done());
         QVERIFY(form->isMaximized());
         End();
         QCOMPARE(Stored("MainForm"), stored);
 
         // Back in the normal state, it has the stored outer bounds.
         Start(1);
-        DialogAnswers last;
-        last.Expect(Key(Qt::Key_Return));
+        answers.seen.clear();
+        answers.Expect(Key(Qt::Key_Return));
         form->ShowAtStart();
-        QTRY_VERIFY(last.Done());
+        QTRY_VERIFY(answers.Done());
         form->showNormal();
         QTRY_COMPARE(form->frameGeometry(), normalFrame);
     }
