@@ -67,7 +67,9 @@ QPushButton* TYesNoDlg::AddButton(QWidget* page, int left, int result, bool isDe
     button->setIconSize(QSize(12, 12));
     // Return presses the button that has the focus, the default one at first.
     button->setAutoDefault(true);
-    button->setDefault(isDefault);
+    // A dialog has one default button, so each page's own is made the default
+    // when the page is selected.
+    button->setProperty("pageDefault", isDefault);
     button->setProperty("modalResult", result);
     connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
     return button;
@@ -101,6 +103,11 @@ bool TYesNoDlg::SelectPage(int page) {
         return false;
     }
     pages->setCurrentWidget(target);
+    for (QPushButton* button : target->findChildren<QPushButton*>()) {
+        if (button->property("pageDefault").toBool()) {
+            button->setDefault(true);
+        }
+    }
     escapeResult_ = page == GiveUp ? No : Cancel;
     SetTexts();
     return true;
@@ -138,7 +145,7 @@ void TYesNoDlg::showEvent(QShowEvent* event) {
     CentreOver(this, mainWindow_);
     auto* page = pages->currentWidget();
     for (QPushButton* button : page->findChildren<QPushButton*>()) {
-        if (button->isDefault()) {
+        if (button->property("pageDefault").toBool()) {
             button->setFocus();
         }
     }

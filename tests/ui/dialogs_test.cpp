@@ -84,6 +84,10 @@ private slots:
                        [page](QWidget* shown) {
                            QCOMPARE(static_cast<TYesNoDlg*>(shown)->CurrentPageName(),
                                     TYesNoDlg::PageName(page));
+                           // The page's default button has the focus.
+                           auto* focus = qobject_cast<QPushButton*>(shown->focusWidget());
+                           QVERIFY(focus != nullptr && focus->isDefault());
+                           QCOMPARE(focus->parentWidget()->objectName(), TYesNoDlg::PageName(page));
                        });
         QCOMPARE(dialog.ShowPage(page), result);
         QVERIFY(answers.Done());
