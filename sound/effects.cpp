@@ -1,6 +1,9 @@
 #include "effects.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QSoundEffect>
+#include <QThread>
 #include <QUrl>
 
 static void InitSoundResources() {
@@ -38,7 +41,25 @@ WavePlayer::WavePlayer(QObject* parent) : QObject(parent) {
     }
 }
 
-WavePlayer::~WavePlayer() = default;
+// Qt's wave cache waits at program exit for its loader, which in turn waits
+// for the cache: a wave still loading then would hang the exit. So the waves
+// are given a moment to finish loading first.
+WavePlayer::~WavePlayer() {
+    const QDeadlineTimer deadline(2000);
+    while (!AllLoaded() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(2);
+    }
+}
+
+bool WavePlayer::AllLoaded() const {
+    for (const QSoundEffect* wave : waves_) {
+        if (wave->status() == QSoundEffect::Loading || wave->status() == QSoundEffect::Null) {
+            return false;
+        }
+    }
+    return true;
+}
 
 void WavePlayer::Stop() {
     for (QSoundEffect* wave : waves_) {

@@ -46,6 +46,8 @@ public:
 
     void Stop() override;
     void Play(int item) override;
+    // Every wave is loaded, or known not to load.
+    bool AllLoaded() const;
 
 private:
     std::array<QSoundEffect*, EffectCount> waves_{};

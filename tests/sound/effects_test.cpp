@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QtEndian>
 
@@ -71,6 +72,18 @@ TEST(Waves, AreShortQuietAtTheEndsAndBuiltIn) {
     player.Play(0);
     player.Play(99);
     player.Stop();
+}
+
+// Ending the program while the waves still load must not hang it.
+TEST(Waves, LoadBeforeTheProgramEnds) {
+    { sound::WavePlayer player; }
+    sound::WavePlayer player;
+    QElapsedTimer clock;
+    clock.start();
+    while (!player.AllLoaded() && clock.elapsed() < 5000) {
+        QCoreApplication::processEvents();
+    }
+    EXPECT_TRUE(player.AllLoaded());
 }
 
 int main(int argc, char** argv) {
