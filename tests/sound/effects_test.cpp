@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QtEndian>
 
 #include "effects.h"
@@ -87,6 +88,11 @@ TEST(Waves, LoadBeforeTheProgramEnds) {
 }
 
 int main(int argc, char** argv) {
+    // The audio system keeps files of its own in HOME: a scratch one.
+    QTemporaryDir scratch;
+    qputenv("HOME", scratch.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (scratch.path() + "/config").toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", (scratch.path() + "/runtime").toLocal8Bit());
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
