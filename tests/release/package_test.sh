@@ -38,4 +38,4 @@ dpkg -x "$deb" "$work/root"
 # Nothing outside /usr.
 [ "$(ls "$work/root")" = usr ] || fail "the package installs outside /usr: $(ls "$work/root")"
 
-xvfb-run -a -s "-screen 0 1024x768x24" "$here/start_game.sh" "$work/root/usr/bin/quarv-tangram"
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$here/start_game.sh" "$work/root/usr/bin/quarv-tangram"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real program facing damaged files, on the X display this runs on
-# (xvfb-run provides one): a catalogue with garbage or a torn last record, a
+# (with_xvfb.sh provides one): a catalogue with garbage or a torn last record, a
 # catalogue that is missing or a folder, settings with nonsense values, a game
 # file that is a folder, and saves into a read-only folder and onto a full
 # disk. Every case starts the game afresh as a user of its own.
