@@ -417,7 +417,10 @@ void TMainForm::AskLanguage() {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == TipBtn && event->type() == QEvent::MouseButtonPress) {
+    // The second press of a quick pair arrives as a double click; it is a
+    // press all the same and flashes the solution again.
+    if (watched == TipBtn && (event->type() == QEvent::MouseButtonPress ||
+                              event->type() == QEvent::MouseButtonDblClick)) {
         TipBtnMouseDown();
     }
     return QWidget::eventFilter(watched, event);

@@ -264,6 +264,16 @@ private slots:
         QCOMPARE(board.SelectedPiece, 6);
         QCOMPARE(BoardPicture(form), before);
         QTest::mouseRelease(tip, Qt::RightButton);
+
+        // A second press soon after the first, which comes as a double click,
+        // flashes again.
+        const qint64 once = form.Box()->paintedPixels();
+        QMouseEvent twice(QEvent::MouseButtonDblClick, QPoint(5, 5), tip->mapToGlobal(QPoint(5, 5)),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(tip, &twice);
+        QVERIFY(form.Box()->paintedPixels() - once >= 2 * 485 * 325);
+        QCOMPARE(board.BoardRaster, raster);
+        QCOMPARE(board.SelectedPiece, 6);
     }
 
     void upAndDownStopAtTheEnds() {
