@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <algorithm>
 #include <array>
 
@@ -138,6 +139,16 @@ void TSelectDlg::FormActivate() {
     Scroll_->setValue(std::clamp(game_.CurrentPuzzle, 1, maximum));
     Scroll_->setEnabled(maximum > 1);
     boxPaint();
+}
+
+void TSelectDlg::wheelEvent(QWheelEvent* event) {
+    constexpr int Notch = 120;
+    wheelRest_ += event->angleDelta().y();
+    const int notches = wheelRest_ / Notch;
+    wheelRest_ -= notches * Notch;
+    // Away from the player (a positive delta) goes back towards puzzle 1.
+    Scroll_->setValue(Scroll_->value() - notches * 3);
+    event->accept();
 }
 
 void TSelectDlg::ScrollChange() {

@@ -62,6 +62,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The mouse wheel over the grid scrolls it one row of thumbnails a notch.
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void boxPaint();
@@ -78,4 +80,5 @@ private:
     QToolButton* PrevBtn = nullptr;
     QToolButton* NextBtn = nullptr;
     QPushButton* CancelBtn = nullptr;
+    int wheelRest_ = 0;  // a part of a notch, from a fine-grained wheel
 };

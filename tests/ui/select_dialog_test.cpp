@@ -196,6 +196,35 @@ private slots:
         QCOMPARE(dlg.Position(), 322);
     }
 
+    void wheelScrollsARowANotch() {
+        NewGame(330, 20);
+        TSelectDlg dlg(game, nullptr);
+        dlg.FormActivate();
+        // Over the grid: the thumbnails leave the wheel to the dialog (Qt passes
+        // a wheel event from the screen on to the parent).
+        auto turn = [&dlg](int delta) {
+            QWheelEvent wheel(QPointF(70, 70), dlg.mapToGlobal(QPointF(70, 70)), QPoint(),
+                              QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                              false);
+            QApplication::sendEvent(&dlg, &wheel);
+        };
+        turn(-120);  // towards the player: on to later puzzles
+        QCOMPARE(dlg.Position(), 23);
+        turn(240);
+        QCOMPARE(dlg.Position(), 17);
+        // A fine-grained wheel moves once its parts make up a notch.
+        turn(-60);
+        QCOMPARE(dlg.Position(), 17);
+        turn(-60);
+        QCOMPARE(dlg.Position(), 20);
+        // The grid stays within the catalogue.
+        turn(120 * 10);
+        QCOMPARE(dlg.Position(), 1);
+        turn(-120 * 200);
+        QCOMPARE(dlg.Position(), 322);
+        QCOMPARE(game.CurrentPuzzle, 20);
+    }
+
     void shortCatalogue() {
         NewGame(5, 4);
         TSelectDlg dlg(game, nullptr);
