@@ -268,6 +268,12 @@ bool TMainForm::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
         FormActivate();
     }
+    // The pattern window floats above every other window; while the game is
+    // minimised it would float over the player's other work, so it goes and
+    // comes back with the main window.
+    if (event->type() == QEvent::WindowStateChange && pattern_ != nullptr && isVisible()) {
+        pattern_->setVisible(!isMinimized());
+    }
     return QWidget::event(event);
 }
 

@@ -276,6 +276,30 @@ private slots:
         QCOMPARE(board.SelectedPiece, 6);
     }
 
+    void patternWindowGoesAndComesWithTheMainWindow() {
+        TMainForm form(game, board);
+        TPatForm pattern(game);
+        form.SetPatternWindow(&pattern);
+        form.show();
+        pattern.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.setWindowState(Qt::WindowMinimized);
+        QVERIFY(!pattern.isVisible());
+        form.setWindowState(Qt::WindowNoState);
+        QVERIFY(pattern.isVisible());
+        form.setWindowState(Qt::WindowMaximized);
+        QVERIFY(pattern.isVisible());
+        form.setWindowState(Qt::WindowMinimized | Qt::WindowMaximized);
+        QVERIFY(!pattern.isVisible());
+        form.setWindowState(Qt::WindowMaximized);
+        QVERIFY(pattern.isVisible());
+        // Once the main window has closed, the pattern window stays hidden.
+        form.hide();
+        pattern.hide();
+        form.setWindowState(Qt::WindowNoState);
+        QVERIFY(!pattern.isVisible());
+    }
+
     void upAndDownStopAtTheEnds() {
         TMainForm form(game, board);
         form.DownBtnClick();
