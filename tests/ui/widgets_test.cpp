@@ -59,6 +59,10 @@ private slots:
         QSignalSpy clicks(&ticker, &Ticker::clicked);
         QTest::mouseClick(&ticker, Qt::LeftButton, {}, QPoint(50, 8));
         QCOMPARE(clicks.count(), 1);
+        // A double click is one visit to the homepage, not two.
+        QTest::mouseClick(&ticker, Qt::LeftButton, {}, QPoint(50, 8));
+        QTest::mouseDClick(&ticker, Qt::LeftButton, {}, QPoint(50, 8));
+        QCOMPARE(clicks.count(), 2);
         ticker.start();
         QVERIFY(ticker.isRunning());
         const int offset = ticker.offset();

@@ -80,3 +80,9 @@ void Ticker::mousePressEvent(QMouseEvent* event) {
         emit clicked();
     }
 }
+
+// The second press of a double click has told of its click already with the
+// first one; the homepage opens once.
+void Ticker::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
