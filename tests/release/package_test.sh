@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build folder, checks its control fields,
 # unpacks it into a scratch root and starts the game from there.
-# usage: package_test.sh <build folder> <folder with the release scripts>
+# usage: package_test.sh <build folder> <folder with the release scripts> [cpack]
 set -euo pipefail
-build=$1 here=$2
+build=$1 here=$2 cpack=${3:-cpack}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -12,7 +12,7 @@ fail() {
     exit 1
 }
 
-cpack -G DEB -B "$work/out" --config "$build/CPackConfig.cmake" >"$work/cpack.log" 2>&1 ||
+"$cpack" -G DEB -B "$work/out" --config "$build/CPackConfig.cmake" >"$work/cpack.log" 2>&1 ||
     { cat "$work/cpack.log"; fail "cpack"; }
 debs=("$work"/out/*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "no single .deb made"
