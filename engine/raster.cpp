@@ -104,30 +104,50 @@ bool FirstCovered(const Raster& raster, int& col, int& row) {
     return true;
 }
 
-template <typename SubStampOp>
-void ForEachSubStamp(int tan, int orient, SubStampOp op) {
+// A Tan is drawn as a few stamps. Calls test(col, row, stamp) for each stamp of
+// the Tan with its reference point at (col, row) and stops at the first that
+// fails; true when none failed.
+template <typename StampTest>
+bool AllStamps(int tan, int col, int row, int orient, StampTest test) {
     const int shape = PieceShape[tan];
     const int o = OrientIndex(orient);
     for (int k = 0; k < ShapeStampCount[shape]; ++k) {
-        op(SubStamps[shape][k][o]);
+        const SubStamp& s = SubStamps[shape][k][o];
+        if (!test(col + s.col, row + s.row, s.stamp)) {
+            return false;
+        }
     }
+    return true;
 }
+
+template <typename StampOp>
+void ForEachStamp(int tan, const PieceState& p, StampOp op) {
+    AllStamps(tan, p.col, p.row, p.orient, [&op](int col, int row, int stamp) {
+        op(col, row, stamp);
+        return true;
+    });
+}
+
+// Laying a Tan adds its cell codes to the raster, taking it up subtracts them.
+constexpr auto AddCode = [](uint8_t& cell, uint8_t code) {
+    cell = static_cast<uint8_t>(cell + code);
+};
+constexpr auto SubtractCode = [](uint8_t& cell, uint8_t code) {
+    cell = static_cast<uint8_t>(cell - code);
+};
 
 }  // namespace
 
 void Board::StampCells(int col, int row, int stamp) {
-    ForEachCell(BoardRaster, col, row, stamp,
-                [](uint8_t& cell, uint8_t code) { cell = static_cast<uint8_t>(cell + code); });
+    ForEachCell(BoardRaster, col, row, stamp, AddCode);
 }
 
 void Board::UnstampCells(int col, int row, int stamp) {
-    ForEachCell(BoardRaster, col, row, stamp,
-                [](uint8_t& cell, uint8_t code) { cell = static_cast<uint8_t>(cell - code); });
+    ForEachCell(BoardRaster, col, row, stamp, SubtractCode);
 }
 
 void Board::StampTargetCells(int col, int row, int stamp) {
-    ForEachCell(TargetRaster, col, row, stamp,
-                [](uint8_t& cell, uint8_t code) { cell = static_cast<uint8_t>(cell + code); });
+    ForEachCell(TargetRaster, col, row, stamp, AddCode);
 }
 
 bool Board::CellsFitBoard(int col, int row, int stamp) const {
@@ -157,58 +177,36 @@ void Board::StampPiece(int tan) {
     if (!IsTan(tan)) {
         return;
     }
-    const PieceState p = Piece[tan];
-    ForEachSubStamp(tan, p.orient,
-                    [&](SubStamp s) { StampCells(p.col + s.col, p.row + s.row, s.stamp); });
+    ForEachStamp(tan, Piece[tan],
+                 [this](int col, int row, int stamp) { StampCells(col, row, stamp); });
 }
 
 void Board::UnstampPiece(int tan) {
     if (!IsTan(tan)) {
         return;
     }
-    const PieceState p = Piece[tan];
-    ForEachSubStamp(tan, p.orient,
-                    [&](SubStamp s) { UnstampCells(p.col + s.col, p.row + s.row, s.stamp); });
+    ForEachStamp(tan, Piece[tan],
+                 [this](int col, int row, int stamp) { UnstampCells(col, row, stamp); });
 }
 
 bool Board::PieceFitsBoard(int tan, int col, int row, int orient) const {
-    if (!IsTan(tan) || !Near(col, row)) {
-        return false;
-    }
-    const int shape = PieceShape[tan];
-    const int o = OrientIndex(orient);
-    for (int k = 0; k < ShapeStampCount[shape]; ++k) {
-        const SubStamp& s = SubStamps[shape][k][o];
-        if (!CellsFitBoard(col + s.col, row + s.row, s.stamp)) {
-            return false;
-        }
-    }
-    return true;
+    return IsTan(tan) && Near(col, row) &&
+           AllStamps(tan, col, row, orient,
+                     [this](int c, int r, int stamp) { return CellsFitBoard(c, r, stamp); });
 }
 
 bool Board::PieceFitsFree(int tan, int col, int row, int orient) const {
-    if (!IsTan(tan) || !Near(col, row)) {
-        return false;
-    }
-    const int shape = PieceShape[tan];
-    const int o = OrientIndex(orient);
-    for (int k = 0; k < ShapeStampCount[shape]; ++k) {
-        const SubStamp& s = SubStamps[shape][k][o];
-        if (!CellsFitFree(col + s.col, row + s.row, s.stamp)) {
-            return false;
-        }
-    }
-    return true;
+    return IsTan(tan) && Near(col, row) &&
+           AllStamps(tan, col, row, orient,
+                     [this](int c, int r, int stamp) { return CellsFitFree(c, r, stamp); });
 }
 
 void Board::BuildTarget(const Layout& solution) {
     BoardRaster.fill(EmptyCell);
     TargetRaster.fill(EmptyCell);
     for (int tan = 1; tan <= TanCount; ++tan) {
-        const PieceState p = solution[tan - 1];
-        ForEachSubStamp(tan, p.orient, [&](SubStamp s) {
-            StampTargetCells(p.col + s.col, p.row + s.row, s.stamp);
-        });
+        ForEachStamp(tan, solution[tan - 1],
+                     [this](int col, int row, int stamp) { StampTargetCells(col, row, stamp); });
     }
     TargetFirstCol = 0;
     TargetFirstRow = 0;
