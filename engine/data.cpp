@@ -1,12 +1,11 @@
 #include "data.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <vector>
+
+#include "fileio.h"
 
 namespace tangram {
 
@@ -17,37 +16,6 @@ constexpr size_t MaxCatalogueBytes = size_t{MaxPuzzles} * CatalogueRecordSize;
 
 bool IsPuzzleNumber(const GameData& game, int puzzle) {
     return puzzle >= 1 && puzzle <= std::min(game.PuzzleCount, MaxPuzzles);
-}
-
-// Reads at most `limit` bytes of a regular file. False when the file cannot be
-// opened, is no regular file (a folder, a pipe) or a read fails.
-bool ReadFilePrefix(const std::string& path, size_t limit, std::vector<uint8_t>& out) {
-    // Non-blocking, so that a named pipe cannot hold the start-up; it is refused
-    // below like every other special file.
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        return false;
-    }
-    struct stat info {};
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    out.assign(limit, 0);
-    size_t got = 0;
-    while (ok && got < limit) {
-        ssize_t n = ::read(fd, out.data() + got, limit - got);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            ok = false;
-        } else if (n == 0) {
-            break;
-        } else {
-            got += static_cast<size_t>(n);
-        }
-    }
-    ::close(fd);
-    out.resize(got);
-    return ok;
 }
 
 }  // namespace
@@ -77,14 +45,15 @@ CatalogueResult LoadCatalogue(GameData& game) {
 }
 
 CatalogueResult LoadCatalogueFile(const std::string& path, GameData& game) {
-    std::vector<uint8_t> bytes;
-    if (!ReadFilePrefix(path, MaxCatalogueBytes, bytes)) {
+    std::vector<uint8_t> bytes(MaxCatalogueBytes);
+    const std::optional<size_t> got = ReadFilePrefix(path, bytes);
+    if (!got) {
         return CatalogueResult::CannotOpen;
     }
-    if (bytes.size() < static_cast<size_t>(CatalogueRecordSize)) {
+    if (*got < static_cast<size_t>(CatalogueRecordSize)) {
         return CatalogueResult::Empty;
     }
-    ParseCatalogue(bytes, game);
+    ParseCatalogue(std::span<const uint8_t>(bytes).first(*got), game);
     // A stored level beyond the catalogue resumes at its last puzzle; one below
     // 1 (a damaged setting) at its first, since puzzles count from 1.
     game.CurrentPuzzle = std::clamp(game.CurrentPuzzle, 1, game.PuzzleCount);

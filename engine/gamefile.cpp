@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "fileio.h"
+
 namespace tangram {
 
 namespace {
@@ -79,34 +81,10 @@ void SyncFolder(const std::string& target) {
 }  // namespace
 
 GameFileResult LoadGame(GameData& game, const std::string& path) {
-    // Non-blocking, so that a named pipe cannot hang the game; only plain files
-    // are read.
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        return GameFileResult::CannotOpen;
-    }
-    struct stat info {};
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-
     // Read aside first: the progress in memory survives a file that fails half way.
     const int puzzles = StoredPuzzles(game);
     std::array<uint8_t, MaxPuzzles + 1> status{};
-    size_t got = 0;
-    while (ok && got < static_cast<size_t>(puzzles)) {
-        ssize_t n = ::read(fd, status.data() + 1 + got, static_cast<size_t>(puzzles) - got);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            ok = false;
-        } else if (n == 0) {
-            break;
-        } else {
-            got += static_cast<size_t>(n);
-        }
-    }
-    ::close(fd);
-    if (!ok) {
+    if (!ReadFilePrefix(path, std::span(status).subspan(1, static_cast<size_t>(puzzles)))) {
         return GameFileResult::CannotOpen;
     }
     // A short file leaves the remaining puzzles unsolved.
