@@ -1,6 +1,5 @@
 #include "Freeware.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -9,6 +8,7 @@
 #include <QUrl>
 
 #include "project.h"
+#include "widgets/dialogframe.h"
 #include "widgets/hyperlink.h"
 #include "widgets/placement.h"
 
@@ -19,15 +19,9 @@ static void InitInfoResources() {
 TFreewareDlg::TFreewareDlg(QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), mainWindow_(mainWindow) {
     InitInfoResources();
-    setObjectName(QStringLiteral("FreewareDlg"));
-    setModal(true);
-    setFixedSize(ClientSize);
-    setFont(DialogFont(11, false));
+    SetUpFixedDialog(this, "FreewareDlg", ClientSize, false);
 
-    auto* icon = new QLabel(this);
-    icon->setGeometry(12, 12, 37, 37);
-    icon->setAlignment(Qt::AlignCenter);
-    icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+    AddIconPicture(this, QRect(12, 12, 37, 37));
     AddPicture(QRect(12, 52, 101, 77), ":/info/square.svg", QSize(100, 75));
     AddPicture(QRect(12, 140, 121, 69), ":/info/tans.svg", QSize(119, 68));
 
@@ -60,8 +54,9 @@ TFreewareDlg::TFreewareDlg(QWidget* mainWindow)
     savelabel->setWordWrap(true);
     savelabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Memodeu = AddTermsBox("Memodeu", GermanTerms());
-    Memoeng = AddTermsBox("Memoeng", EnglishTerms());
+    const QRect termsBox(16, 216, 353, 201);
+    Memodeu = AddReadingBox(this, "Memodeu", termsBox, GermanTerms());
+    Memoeng = AddReadingBox(this, "Memoeng", termsBox, EnglishTerms());
 
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
@@ -89,22 +84,6 @@ QLabel* TFreewareDlg::AddPicture(const QRect& control, const char* resource, QSi
     label->setAlignment(Qt::AlignCenter);
     label->setPixmap(picture);
     return label;
-}
-
-QPlainTextEdit* TFreewareDlg::AddTermsBox(const char* name, const QString& text) {
-    auto* box = new QPlainTextEdit(this);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(16, 216, 353, 201);
-    box->setReadOnly(true);
-    box->setTabChangesFocus(true);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, QColor(206, 206, 232));
-    palette.setColor(QPalette::Text, Qt::black);
-    box->setPalette(palette);
-    box->setPlainText(text);
-    box->hide();
-    return box;
 }
 
 void TFreewareDlg::SetTexts() {

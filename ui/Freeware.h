@@ -32,7 +32,6 @@ protected:
 private:
     QLabel* AddLabel(const QRect& geometry, bool bold = false);
     QLabel* AddPicture(const QRect& control, const char* resource, QSize size);
-    QPlainTextEdit* AddTermsBox(const char* name, const QString& text);
     void SetTexts();
 
     QWidget* mainWindow_;

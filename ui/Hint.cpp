@@ -1,54 +1,32 @@
 #include "Hint.h"
 
-#include <QApplication>
-#include <QFrame>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "widgets/dialogframe.h"
 #include "widgets/placement.h"
 
 THintDlg::THintDlg(QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), mainWindow_(mainWindow) {
-    setObjectName(QStringLiteral("HintDlg"));
-    setModal(true);
-    setFixedSize(ClientSize);
-    setFont(DialogFont(11, true));
+    SetUpFixedDialog(this, "HintDlg", ClientSize, true);
     setWindowTitle(QStringLiteral("Quarv Tangram"));
 
-    auto* frame = new QFrame(this);
-    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    frame->setGeometry(8, 8, 433, 273);
-    auto* icon = new QLabel(this);
-    icon->setGeometry(8, 288, 32, 32);
-    icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+    AddSunkenBox(this, QRect(8, 8, 433, 273));
+    AddIconPicture(this, QRect(8, 288, 32, 32));
 
-    tipD = AddRulesBox("tipD", GermanRules());
-    TipE = AddRulesBox("TipE", EnglishRules());
+    const QRect rulesBox(16, 16, 417, 257);
+    tipD = AddReadingBox(this, "tipD", rulesBox, GermanRules());
+    TipE = AddReadingBox(this, "TipE", rulesBox, EnglishRules());
+    // The dialog speaks in bold; the rules are set in the regular font.
+    for (QPlainTextEdit* box : {tipD, TipE}) {
+        box->setFont(DialogFont(11, false));
+    }
 
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setGeometry(192, 292, 77, 27);
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, [this] { done(1); });
-}
-
-QPlainTextEdit* THintDlg::AddRulesBox(const char* name, const QString& text) {
-    auto* box = new QPlainTextEdit(this);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(16, 16, 417, 257);
-    box->setReadOnly(true);
-    // Enter belongs to the OK button, Tab to the dialog.
-    box->setTabChangesFocus(true);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setFont(DialogFont(11, false));
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, QColor(206, 206, 232));
-    palette.setColor(QPalette::Text, Qt::black);
-    box->setPalette(palette);
-    box->setPlainText(text);
-    box->hide();
-    return box;
 }
 
 void THintDlg::showEvent(QShowEvent* event) {

@@ -27,8 +27,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QPlainTextEdit* AddRulesBox(const char* name, const QString& text);
-
     QWidget* mainWindow_;
     QPlainTextEdit* tipD = nullptr;
     QPlainTextEdit* TipE = nullptr;

@@ -1,13 +1,12 @@
 #include "Tongdlg.h"
 
-#include <QApplication>
-#include <QFrame>
-#include <QLabel>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPushButton>
 #include <QTranslator>
 #include <utility>
 
+#include "widgets/dialogframe.h"
 #include "widgets/placement.h"
 
 namespace {
@@ -70,19 +69,11 @@ QPixmap TTongueDlg::FlagGlyph(int tongue) {
 
 TTongueDlg::TTongueDlg(QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), mainWindow_(mainWindow) {
-    setObjectName(QStringLiteral("TongueDlg"));
-    setModal(true);
-    setFixedSize(ClientSize);
-    setFont(DialogFont(11, false));
+    SetUpFixedDialog(this, "TongueDlg", ClientSize, false);
     setWindowTitle(QStringLiteral("Quarv Tangram V2.9"));
 
-    auto* frame = new QFrame(this);
-    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    frame->setGeometry(8, 8, 305, 77);
-    auto* icon = new QLabel(this);
-    icon->setGeometry(28, 28, 37, 37);
-    icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
-    icon->setAlignment(Qt::AlignCenter);
+    AddSunkenBox(this, QRect(8, 8, 305, 77));
+    AddIconPicture(this, QRect(28, 28, 37, 37));
 
     // Both captions stay as they are in every language: each speaks its own.
     EnglishBtn = new QPushButton(QStringLiteral("I speak english."), this);

@@ -1,21 +1,17 @@
 #include "YesNo.h"
 
-#include <QApplication>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QStyle>
 
+#include "widgets/dialogframe.h"
 #include "widgets/placement.h"
 
 TYesNoDlg::TYesNoDlg(QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), mainWindow_(mainWindow) {
-    setObjectName(QStringLiteral("YesNoDlg"));
-    setModal(true);
-    setFixedSize(ClientSize);
-    setFont(DialogFont(11, true));
+    SetUpFixedDialog(this, "YesNoDlg", ClientSize, true);
     setWindowTitle(QStringLiteral("Quarv Tangram"));
 
     pages = new QStackedWidget(this);
@@ -46,12 +42,8 @@ TYesNoDlg::TYesNoDlg(QWidget* mainWindow)
 QWidget* TYesNoDlg::AddPage(const char* name, QRect label) {
     auto* page = new QWidget(pages);
     page->setObjectName(QString::fromLatin1(name));
-    auto* frame = new QFrame(page);
-    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    frame->setGeometry(8, 8, 245, 49);
-    auto* icon = new QLabel(page);
-    icon->setGeometry(16, 16, 32, 32);
-    icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+    AddSunkenBox(page, QRect(8, 8, 245, 49));
+    AddIconPicture(page, QRect(16, 16, 32, 32));
     auto* text = new QLabel(page);
     text->setObjectName(QStringLiteral("text"));
     text->setGeometry(label);
