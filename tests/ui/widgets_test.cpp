@@ -1,9 +1,19 @@
 // The ticker and the hyperlink label.
+#include <QDesktopServices>
 #include <QSignalSpy>
 #include <QtTest>
 
 #include "widgets/hyperlink.h"
 #include "widgets/ticker.h"
+
+// Counts the addresses the desktop was asked to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    int opened = 0;
+public slots:
+    void open(const QUrl&) { ++opened; }
+};
 
 class WidgetsTest : public QObject {
     Q_OBJECT
@@ -67,6 +77,28 @@ private slots:
         QVERIFY(ticker.isRunning());
         const int offset = ticker.offset();
         QTRY_VERIFY(ticker.offset() > offset);
+    }
+
+    void hyperlinkOpensOncePerClick() {
+        // The desktop hands our own scheme to this test instead of a browser.
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("quarv-test"), &catcher, "open");
+        HyperlinkLabel label;
+        label.setUrl(QUrl(QStringLiteral("quarv-test://homepage")));
+        label.resize(200, 20);
+        QSignalSpy activated(&label, &HyperlinkLabel::activated);
+        QTest::mouseClick(&label, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(activated.count(), 1);
+        // A double click: click, then the second press and its release.
+        QTest::mouseClick(&label, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseDClick(&label, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(activated.count(), 2);
+        // Clicks after it open the address again, one each.
+        QTest::mouseClick(&label, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(activated.count(), 3);
+        QCOMPARE(catcher.opened, 3);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("quarv-test"));
     }
 
     void hyperlinkWithoutAddressOpensNothing() {

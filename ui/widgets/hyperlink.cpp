@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QMouseEvent>
+#include <utility>
 
 HyperlinkLabel::HyperlinkLabel(QWidget* parent) : QLabel(parent) {
     setCursor(Qt::PointingHandCursor);
@@ -30,9 +31,17 @@ bool HyperlinkLabel::activate() {
     return QDesktopServices::openUrl(url_);
 }
 
+// A double click opens the address once: with the release of its first click.
 void HyperlinkLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    const bool second = std::exchange(doubleClick_, false);
+    if (!second && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint())) {
         activate();
     }
     QLabel::mouseReleaseEvent(event);
+}
+
+void HyperlinkLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    doubleClick_ = event->button() == Qt::LeftButton;
+    QLabel::mouseDoubleClickEvent(event);
 }

@@ -20,7 +20,9 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QUrl url_;
+    bool doubleClick_ = false;  // the button goes up at the end of a double click
 };
