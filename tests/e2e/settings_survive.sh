@@ -6,48 +6,14 @@
 # usage: settings_survive.sh <quarv-tangram> <screenshot folder>
 set -euo pipefail
 game=$1 shots=$2
-mkdir -p "$shots"
-rm -f "$shots"/*.png
+. "$(dirname "$0")/lib.sh"
 
-work=$(mktemp -d)
-pid=
-cleanup() {
-    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    import -window root "$shots/failure.png" 2>/dev/null || true
-    exit 1
-}
-
-# The program alone in a folder, with a catalogue of three puzzles.
-cp "$game" "$work/quarv-tangram"
-square='\001\074\055\012\110\041\006\105\061\000\074\037\002\063\050\016\103\050\002\070\062\026'
-printf "$square$square$square" >"$work/mexa.dat"
-
-# A new user: no settings at all.
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
-export XDG_RUNTIME_DIR="$work/runtime"
-settings="$XDG_CONFIG_HOME/QuarvGames/QuarvTangram.conf"
-mkdir -p "$HOME" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+# A catalogue of three puzzles, and a new user: no settings at all.
+install_game "$game" 3
 
 # Waits for a visible window whose whole title matches; prints its id.
 window() {
-    local id
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        kill -0 "$pid" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
+    wait_window "^$1\$"
 }
 
 # Presses keys in a dialog, which must then go away.
@@ -64,19 +30,13 @@ answer() {
     fail "dialog $id still open after $*"
 }
 
-# A tool button of the main window, by its left edge.
-tool() {
-    eval "$(xdotool getwindowgeometry --shell "$main")"
-    xdotool mousemove --sync $((X + $1 + 12)) $((Y + 16)) click 1
-}
-
 settings_value() {
     sed -n "s/^common\\\\$1=//p" "$settings"
 }
 
 # Answers the closing question with Yes and the two info dialogs that follow.
 quit() {
-    tool 236
+    tool_button 236
     local ask info
     ask=$(xdotool search --sync --onlyvisible --name '^Quarv Tangram$' | grep -vx "$main" | head -n 1)
     [ -n "$ask" ] || fail "no closing question"
@@ -106,8 +66,8 @@ import -window root "$shots/2-info.png"
 answer "$info" Return
 main=$(window 'Quarv Tangram') || fail "no main window"
 pattern=$(window 1) || fail "no pattern window titled 1"
-tool 180
-tool 180
+tool_button 180
+tool_button 180
 window 3 >/dev/null || fail "the next-puzzle button did not reach puzzle 3"
 xdotool windowmove --sync "$main" 60 70
 sleep 0.3
