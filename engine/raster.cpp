@@ -213,9 +213,7 @@ void Board::BuildTarget(const Layout& solution) {
     FirstCovered(TargetRaster, TargetFirstCol, TargetFirstRow);
 }
 
-// Starts on a cache line, so that the speed of its column loops does not hang on
-// the size of the code before it (a quarter either way in the benchmark).
-[[gnu::aligned(64)]] bool Board::CheckSolution() const {
+bool Board::CheckSolution() const {
     // The figure may be built anywhere on the board: it is compared with the
     // target after moving its first covered cell onto the target's.
     int firstCol = 0;
