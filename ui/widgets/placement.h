@@ -40,8 +40,8 @@ class WindowPlacer : public QObject {
 public:
     static constexpr const char* SettingName = "MainForm";
     // Frames of the exploding rectangle and the time between two of them.
-    static constexpr int AnimationFrames = 6;
-    static constexpr int AnimationStepMs = 35;
+    static constexpr int AnimationFrames = 5;
+    static constexpr int AnimationStepMs = 16;
 
     explicit WindowPlacer(QWidget* window);
 
