@@ -48,14 +48,14 @@ void FrameRect(QPainter& p, int x1, int y1, int x2, int y2) {
     p.drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
 }
 
-// Flips the pixels of a closed outline with `colour`, one pixel wide. Each
-// edge stops short of its end pixel, so every corner is flipped once and a
-// second drawing takes the outline off exactly. Drawn by hand because Qt's
-// raster engine hands a line of 96 rows or more to its thread pool, which
-// made a drag step of a large triangle cost several times the rest of it.
-void XorOutline(QImage& image, const QPolygon& closed, QRgb colour) {
-    const QRgb bits = colour & 0xFFFFFF;
-    const QRect inside = image.rect();
+// Visits the pixels of a closed outline one pixel wide, as the held Tan's
+// outline is drawn. Each edge stops short of its end pixel, so every corner is
+// visited once and a second XOR drawing takes the outline off exactly. Drawn
+// by hand because Qt's raster engine hands a line of 96 rows or more to its
+// thread pool, which made a drag step of a large triangle cost several times
+// the rest of it.
+template <typename Visit>
+void ForEachOutlinePixel(const QPolygon& closed, Visit&& visit) {
     for (qsizetype i = 0; i + 1 < closed.size(); ++i) {
         int x = closed[i].x(), y = closed[i].y();
         const int x1 = closed[i + 1].x(), y1 = closed[i + 1].y();
@@ -63,9 +63,7 @@ void XorOutline(QImage& image, const QPolygon& closed, QRgb colour) {
         const int sx = x < x1 ? 1 : -1, sy = y < y1 ? 1 : -1;
         int err = dx + dy;
         while (x != x1 || y != y1) {
-            if (inside.contains(x, y)) {
-                reinterpret_cast<QRgb*>(image.scanLine(y))[x] ^= bits;
-            }
+            visit(x, y);
             const int e2 = 2 * err;
             if (e2 >= dy) {
                 err += dy;
@@ -77,6 +75,17 @@ void XorOutline(QImage& image, const QPolygon& closed, QRgb colour) {
             }
         }
     }
+}
+
+// Flips the pixels of a closed outline with `colour`.
+void XorOutline(QImage& image, const QPolygon& closed, QRgb colour) {
+    const QRgb bits = colour & 0xFFFFFF;
+    const QRect inside = image.rect();
+    ForEachOutlinePixel(closed, [&](int x, int y) {
+        if (inside.contains(x, y)) {
+            reinterpret_cast<QRgb*>(image.scanLine(y))[x] ^= bits;
+        }
+    });
 }
 
 // The desktop's own icon under the first of the names its theme knows, else
@@ -450,6 +459,12 @@ QRect TMainForm::FillPiece(QPainter& painter, int tan, Colour fill, Colour pen) 
     painter.setPen(QPen(ToQColor(pen), 1));
     painter.setBrush(ToQColor(fill));
     painter.drawPolygon(polygon);
+    // Qt leaves out a corner pixel or so of the outline that the held Tan
+    // showed; the edge is drawn over it, so a put-down leaves none of it behind.
+    QPolygon edge;
+    ForEachOutlinePixel(QPolygon(polygon) << polygon.value(0),
+                        [&edge](int x, int y) { edge << QPoint(x, y); });
+    painter.drawPoints(edge);
     return polygon.boundingRect().adjusted(-1, -1, 1, 1);
 }
 

@@ -177,6 +177,38 @@ private slots:
         QCOMPARE(fixture::Rgb(picture, fixture::EdgeMiddle(board.Piece[6], 6, 4)), HeldOutline);
     }
 
+    // Every Tan in its start orientation, picked up at its reference point,
+    // dragged to the middle and put down: the board looks exactly as if it
+    // had been drawn afresh, with no pixel of the held Tan's outline left.
+    void putDownLeavesNoTraceOfTheOutline_data() {
+        QTest::addColumn<QSize>("client");
+        QTest::newRow("design size, cell 4") << QSize(638, 445);
+        QTest::newRow("large, cell 10") << QSize(1270, 1000);
+    }
+    void putDownLeavesNoTraceOfTheOutline() {
+        QFETCH(QSize, client);
+        TMainForm form(game, board);
+        form.resize(client);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const int cell = form.CellWidth();
+        for (int tan = 1; tan <= 7; ++tan) {
+            NewGame(0);
+            form.RepaintAll();
+            const tangram::PieceState start = board.Piece[tan];
+            const QPoint grip(start.col * cell, start.row * cell);
+            Press(form.Box(), grip);
+            QCOMPARE(board.SelectedPiece, tan);
+            DragTo(form.Box(), QPoint(60 * cell, 40 * cell));
+            Press(form.Box(), QPoint(60 * cell, 78 * cell));  // empty board
+            QCOMPARE(board.SelectedPiece, 0);
+            QCOMPARE(int(board.Piece[tan].col), 60);
+            const QImage played = form.Box()->picture().copy();
+            form.RepaintAll();
+            QVERIFY2(played == form.Box()->picture(), qPrintable(QString::number(tan)));
+        }
+    }
+
     void cursorFollowsTheGrip() {
         TMainForm form(game, board);
         form.show();
