@@ -12,7 +12,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
   qt6-multimedia-dev libqt6multimedia6
   qt6-svg-dev libqt6svg6
-  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools linguist-qt6
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools linguist-qt6 qt6-translations-l10n
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # end-to-end tests under a real X server

@@ -1,6 +1,7 @@
 #include "Tongdlg.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QPainter>
 #include <QPushButton>
 #include <QTranslator>
@@ -18,12 +19,24 @@ QTranslator& Translator() {
     return translator;
 }
 
+// Qt's own texts (the file dialogs' buttons and labels), German only: in
+// French everything but the message dialog stays English.
+QTranslator& QtTranslator() {
+    static QTranslator translator;
+    return translator;
+}
+
 }  // namespace
 
 void InstallLanguage(int tongue) {
     QTranslator& translator = Translator();
     QCoreApplication::removeTranslator(&translator);
+    QCoreApplication::removeTranslator(&QtTranslator());
     installed = 0;
+    if (tongue == 1 && QtTranslator().load(QStringLiteral("qtbase_de"),
+                                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&QtTranslator());
+    }
     const char* file = tongue == 1   ? ":/i18n/quarv_de.qm"
                        : tongue == 2 ? ":/i18n/quarv_fr.qm"
                                      : nullptr;

@@ -93,6 +93,20 @@ private slots:
         QVERIFY(answers.Done());
     }
 
+    // Qt's own dialogs (the file dialogs) speak German with the game, and
+    // English in French mode like every window but the message dialog.
+    void qtOwnTextsFollowTheLanguage() {
+        const QString lookIn = QStringLiteral("Look in:");
+        InstallLanguage(1);
+        if (QCoreApplication::translate("QFileDialog", "Look in:") == lookIn) {
+            QSKIP("Qt's German translations are not installed");
+        }
+        InstallLanguage(2);
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), lookIn);
+        InstallLanguage(0);
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), lookIn);
+    }
+
     void unknownPageShowsNothing() {
         TYesNoDlg dialog;
         DialogAnswers answers;
