@@ -10,6 +10,7 @@
 #include "catalogue/geometry.h"
 #include "catalogue/source.h"
 #include "data.h"
+#include "fixtures.h"
 #include "tangdata.h"
 
 using namespace tangram;
@@ -17,11 +18,8 @@ using namespace tangram::catalogue;
 
 namespace {
 
-const std::string Data = TOOLS_TEST_DATA;
-
-// The classic square, as the game lays it.
-const Layout Square{
-    {{60, 45, 10}, {72, 33, 6}, {69, 49, 0}, {60, 31, 2}, {51, 40, 14}, {67, 40, 2}, {56, 50, 22}}};
+using tangram::test::Data;
+using tangram::test::Square;
 
 // Messages for puzzle `number`, without the file and puzzle prefix.
 std::vector<std::string> ProblemsOf(const std::vector<Diagnostic>& all, int number) {

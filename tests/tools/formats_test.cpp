@@ -9,18 +9,16 @@
 #include "catalogue/design.h"
 #include "catalogue/geometry.h"
 #include "catalogue/source.h"
+#include "fixtures.h"
 
 using namespace tangram;
 using namespace tangram::catalogue;
 
 namespace {
 
-const std::string Data = TOOLS_TEST_DATA;
-
-const Layout Square{
-    {{60, 45, 10}, {72, 33, 6}, {69, 49, 0}, {60, 31, 2}, {51, 40, 14}, {67, 40, 2}, {56, 50, 22}}};
-const Layout Rectangle{
-    {{77, 37, 0}, {63, 47, 4}, {70, 33, 2}, {46, 36, 8}, {54, 44, 0}, {75, 45, 0}, {65, 40, 4}}};
+using tangram::test::Data;
+using tangram::test::Rectangle;
+using tangram::test::Square;
 
 const char* const SquareFigure =
     "figure 1 \"Square\" \"Quadrat\"\n"
