@@ -1,9 +1,10 @@
-// Facts about the game and its maker that more than one window shows.
+// Facts about the game and its maker that more than one window shows. The
+// packaging reads the two addresses from here too.
 #pragma once
 
 namespace quarv {
 
-inline constexpr const char* HomepageUrl = "https://quarv-games.example/tangram";
-inline constexpr const char* MailAddress = "tangram@quarv-games.example";
+inline constexpr const char* HomepageUrl = "https://quarvgames.github.io/QuarvTangram/";
+inline constexpr const char* MailAddress = "quarvgames@users.noreply.github.com";
 
 }  // namespace quarv

@@ -106,8 +106,8 @@ private slots:
         QSignalSpy activated(&label, &HyperlinkLabel::activated);
         QVERIFY(!label.activate());
         QCOMPARE(activated.count(), 0);
-        label.setUrl(QUrl(QStringLiteral("mailto:tangram@quarv-games.example")));
-        QCOMPARE(label.text(), QStringLiteral("tangram@quarv-games.example"));
+        label.setUrl(QUrl(QStringLiteral("mailto:someone@example.org")));
+        QCOMPARE(label.text(), QStringLiteral("someone@example.org"));
     }
 };
 
