@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Checks an installed tree the way a desktop sees it.
-# usage: check_tree.sh <prefix>   (e.g. P after `cmake --install --prefix P`,
-#                                  or <root>/usr of an unpacked package)
+# Checks an installed tree the way a desktop and Debian see it.
+# usage: check_tree.sh <tree> [<prefix>]
+#   tree:   P after `cmake --install --prefix P`, or <root>/usr of an unpacked
+#           package;
+#   prefix: where the tree is installed for real, as the desktop entry names
+#           it (default: the tree itself; /usr for the package).
 set -euo pipefail
-prefix=$1
+tree=$1
+prefix=${2:-$1}
 id=io.github.quarvgames.QuarvTangram
 
 fail() {
@@ -11,31 +15,33 @@ fail() {
     exit 1
 }
 
-game=$prefix/lib/quarv-tangram/quarv-tangram
+dir=$tree/lib/games/quarv-tangram
+game=$dir/quarv-tangram
 [ -x "$game" ] && [ ! -L "$game" ] || fail "no executable $game"
-[ -s "$prefix/lib/quarv-tangram/mexa.dat" ] || fail "no catalogue beside the game"
+[ -s "$dir/mexa.dat" ] || fail "no catalogue beside the game"
 # The catalogue holds whole 22-byte records only.
-[ $(($(stat -c %s "$prefix/lib/quarv-tangram/mexa.dat") % 22)) -eq 0 ] ||
-    fail "mexa.dat is not a whole number of records"
+[ $(($(stat -c %s "$dir/mexa.dat") % 22)) -eq 0 ] || fail "mexa.dat is not a whole number of records"
 
-link=$prefix/bin/quarv-tangram
+link=$tree/games/quarv-tangram
 [ -L "$link" ] || fail "$link is not a symlink"
-[ "$(readlink "$link")" = ../lib/quarv-tangram/quarv-tangram ] ||
+[ "$(readlink "$link")" = ../lib/games/quarv-tangram/quarv-tangram ] ||
     fail "$link points to $(readlink "$link")"
 [ "$(readlink -f "$link")" = "$(readlink -f "$game")" ] || fail "$link does not reach the game"
 
-desktop=$prefix/share/applications/$id.desktop
+desktop=$tree/share/applications/$id.desktop
 [ -f "$desktop" ] || fail "no desktop entry"
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
 grep -qx "Icon=$id" "$desktop" || fail "the desktop entry names another icon"
-grep -qx "Exec=quarv-tangram" "$desktop" || fail "the desktop entry starts another program"
+# The menu starts the link by its installed path.
+grep -qx "Exec=$prefix/games/quarv-tangram" "$desktop" ||
+    fail "the desktop entry starts $(sed -n 's/^Exec=//p' "$desktop"), not $prefix/games/quarv-tangram"
 
-svg=$prefix/share/icons/hicolor/scalable/apps/$id.svg
-png=$prefix/share/icons/hicolor/48x48/apps/$id.png
+svg=$tree/share/icons/hicolor/scalable/apps/$id.svg
+png=$tree/share/icons/hicolor/48x48/apps/$id.png
 grep -q '<svg' "$svg" || fail "no scalable icon"
 file "$png" | grep -q 'PNG image data, 48 x 48' || fail "no 48x48 icon"
 
-metainfo=$prefix/share/metainfo/$id.metainfo.xml
+metainfo=$tree/share/metainfo/$id.metainfo.xml
 [ -f "$metainfo" ] || fail "no metainfo"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch the desktop entry"
@@ -45,4 +51,13 @@ if command -v appstreamcli >/dev/null; then
 else
     echo "appstreamcli not found: metainfo not validated"
 fi
-echo "tree under $prefix is complete"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" ||
+    fail "the metainfo names another licence"
+
+manual=$tree/share/man/man6/quarv-tangram.6.gz
+gzip -t "$manual" 2>/dev/null || fail "no manual page in section 6"
+doc=$tree/share/doc/quarv-tangram
+grep -q '^License: GPL-3+$' "$doc/copyright" || fail "no copyright file naming the licence"
+gzip -dc "$doc/changelog.gz" 2>/dev/null | head -n 1 | grep -q '^quarv-tangram (' ||
+    fail "no changelog"
+echo "tree under $tree is complete"
