@@ -28,25 +28,31 @@ TFreewareDlg::TFreewareDlg(QWidget* mainWindow)
     progname = AddLabel(QRect(60, 12, 313, 22), true);
     progname->setObjectName(QStringLiteral("progname"));
     progname->setFont(DialogFont(18, true));
-    makerLabel = AddLabel(QRect(124, 56, 249, 16), true);
+    makerLabel = AddLabel(QRect(124, 52, 249, 15), true);
     makerLabel->setText(QString::fromLatin1(MakerName));
-    studioLabel = AddLabel(QRect(124, 72, 249, 16));
-    mailCaption = AddLabel(QRect(124, 96, 64, 16));
+    studioLabel = AddLabel(QRect(124, 67, 249, 15));
+    // Each address on a line of its own under its caption: the whole width
+    // beside the picture, as neither fits after its caption.
+    mailCaption = AddLabel(QRect(124, 84, 249, 14));
     mailCaption->setText(QStringLiteral("E-Mail:"));
-    homeCaption = AddLabel(QRect(124, 114, 64, 16));
+    homeCaption = AddLabel(QRect(124, 113, 249, 14));
     homeCaption->setText(QStringLiteral("Homepage:"));
 
     const QString mail = QString::fromLatin1(quarv::MailAddress);
     const QUrl home(QString::fromLatin1(quarv::HomepageUrl));
     MailLink = new HyperlinkLabel(this);
     MailLink->setObjectName(QStringLiteral("MailLink"));
-    MailLink->setGeometry(190, 96, 191, 16);
+    MailLink->setGeometry(124, 98, 257, 15);
     MailLink->setText(mail);
     MailLink->setUrl(QUrl(QStringLiteral("mailto:") + mail));
     HomeLink = new HyperlinkLabel(this);
     HomeLink->setObjectName(QStringLiteral("HomeLink"));
-    HomeLink->setGeometry(190, 114, 191, 16);
-    HomeLink->setText(home.host() + home.path());
+    HomeLink->setGeometry(124, 127, 257, 15);
+    QString shownHome = home.host() + home.path();
+    if (shownHome.endsWith(u'/')) {
+        shownHome.chop(1);
+    }
+    HomeLink->setText(shownHome);
     HomeLink->setUrl(home);
 
     savelabel = AddLabel(QRect(144, 144, 225, 29));
@@ -103,37 +109,62 @@ void TFreewareDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
+// The terms sum up the GNU General Public License, version 3 or later, under
+// which the game is free software; the licence itself decides.
 QString TFreewareDlg::EnglishTerms() {
     return QStringLiteral(
-        "Terms of use\n"
-        "\n"
-        "Quarv Tangram is free software. You may use it free of charge and without any time "
-        "limit.\n"
-        "\n"
-        "The program is provided as it is, without any warranty, express or implied, including "
-        "that of fitness for a particular purpose.\n"
-        "\n"
-        "Quarv Games accepts no liability for any damage or loss that arises from using the "
-        "program or from being unable to use it.\n"
-        "\n"
-        "You may pass copies of the program on to others, as long as all of its files stay "
-        "complete and unchanged.\n");
+               "Terms of use\n"
+               "\n"
+               "Quarv Tangram is free software. You may use it free of charge and without any "
+               "time limit.\n"
+               "\n"
+               "The program is provided as it is, without any warranty, express or implied, "
+               "including that of merchantability or fitness for a particular purpose.\n"
+               "\n"
+               "Quarv Games accepts no liability for any damage or loss that arises from using "
+               "the program or from being unable to use it, unless the law requires it.\n"
+               "\n"
+               "You may pass copies of the program on to others, complete and unchanged: with "
+               "all of its files, these terms and the licence.\n"
+               "\n"
+               "You may also change the program and pass on changed versions, under the terms of "
+               "the GNU General Public License as published by the Free Software Foundation, "
+               "version 3 or (at your option) any later version. Whoever gets the program from "
+               "you must be able to get its source code too, as the licence describes. The "
+               "source code: %1\n"
+               "\n"
+               "The full text of the licence is in the file LICENSE of the source code and at "
+               "https://www.gnu.org/licenses/gpl-3.0.html. These terms sum it up; where they "
+               "differ, the licence applies.\n")
+        .arg(QString::fromLatin1(quarv::SourceUrl));
 }
 
 QString TFreewareDlg::GermanTerms() {
     return QStringLiteral(
-        "Nutzungsbedingungen\n"
-        "\n"
-        "Quarv Tangram ist freie Software. Du darfst das Programm kostenlos und ohne zeitliche "
-        "Begrenzung benutzen.\n"
-        "\n"
-        "Das Programm wird so überlassen, wie es ist, ohne jede ausdrückliche oder "
-        "stillschweigende Gewährleistung, auch nicht für die Eignung zu einem bestimmten "
-        "Zweck.\n"
-        "\n"
-        "Quarv Games haftet nicht für Schäden oder Verluste, die aus dem Gebrauch des Programms "
-        "oder daraus entstehen, dass es nicht gebraucht werden kann.\n"
-        "\n"
-        "Du darfst Kopien des Programms an andere weitergeben, sofern alle seine Dateien "
-        "vollständig und unverändert bleiben.\n");
+               "Nutzungsbedingungen\n"
+               "\n"
+               "Quarv Tangram ist freie Software. Du darfst das Programm kostenlos und ohne "
+               "zeitliche Begrenzung benutzen.\n"
+               "\n"
+               "Das Programm wird so überlassen, wie es ist, ohne jede ausdrückliche oder "
+               "stillschweigende Gewährleistung, auch nicht für die Marktreife oder die Eignung "
+               "zu einem bestimmten Zweck.\n"
+               "\n"
+               "Quarv Games haftet nicht für Schäden oder Verluste, die aus dem Gebrauch des "
+               "Programms oder daraus entstehen, dass es nicht gebraucht werden kann, soweit das "
+               "Gesetz nichts anderes vorschreibt.\n"
+               "\n"
+               "Du darfst Kopien des Programms an andere weitergeben, vollständig und "
+               "unverändert: mit allen seinen Dateien, diesen Bedingungen und der Lizenz.\n"
+               "\n"
+               "Du darfst das Programm auch verändern und veränderte Fassungen weitergeben, nach "
+               "den Bedingungen der GNU General Public License, wie sie die Free Software "
+               "Foundation veröffentlicht, in Version 3 oder (nach Deiner Wahl) jeder späteren "
+               "Version. Wer das Programm von Dir bekommt, muss auch seinen Quelltext bekommen "
+               "können, wie es die Lizenz beschreibt. Der Quelltext: %1\n"
+               "\n"
+               "Der vollständige Text der Lizenz steht in der Datei LICENSE des Quelltexts und "
+               "unter https://www.gnu.org/licenses/gpl-3.0.html. Diese Bedingungen fassen sie "
+               "zusammen; wo sie abweichen, gilt die englische Fassung der Lizenz.\n")
+        .arg(QString::fromLatin1(quarv::SourceUrl));
 }
