@@ -10,7 +10,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-release}
-"$root/scripts/setup.sh"
+"$root/scripts/setup.sh" test
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTANGRAM_BENCHMARKS=ON >/dev/null
 echo "building in $build"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds everything and runs every test: once in a normal
-# build and once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what building and testing need, builds everything and runs every
+# test: in a normal build, under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and the fuzz targets.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh"
+"$root/scripts/setup.sh" test
 
 # No test may see the user's real settings or files.
 scratch=$(mktemp -d)
@@ -13,7 +14,8 @@ mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
 jobs=$(nproc)
 
 echo "== normal build"
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTANGRAM_TESTS=ON -DTANGRAM_BENCHMARKS=ON
 cmake --build "$root/build" -j "$jobs"
 ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
 
