@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Speed of the raster operations that run on every mouse move and every drop.
 #include <benchmark/benchmark.h>
 

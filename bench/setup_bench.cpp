@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Setting a puzzle up runs on every press of next and previous, so it must feel
 // instant: the target is well under 30 microseconds.
 #include <benchmark/benchmark.h>

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quarv Games
+
 """Draws the figures of one category for a blind naming round.
 
     catalogue/blind-sheets.py CATEGORY OUTDIR [--seed N] [--per-page K] [--source mexa.txt]

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quarv Games
+
 # Rebuilds catalogue/mexa.txt from the designs in catalogue/designs/[1-8]-*.fig,
 # in category order, after checking them.
 #

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The puzzle catalogue, the player's progress and the other state that lives
 // as long as the program. The program owns one GameData; tests make their own.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Reading the game's small data files (the catalogue, a saved game): plain
 // files only, so that a folder, a pipe or a device given as a file name
 // neither hangs nor confuses the game.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The player's hand on the board: picking, moving, turning, flipping and putting
 // down Tans, and the hint flash. It draws and plays sounds only through
 // BoardView, which the main window implements and tests fake.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The board raster, on which the Tans lie as the player laid them, and the
 // target raster holding the current puzzle's silhouette.
 #pragma once

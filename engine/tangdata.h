@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The constant tables that define the seven Tans: their outlines in 32
 // orientations, their rasters as sums of small-triangle stamps, and the pairs
 // of partial cells that two Tans may share.

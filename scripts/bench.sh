@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quarv Games
+
 # Measures the game on this machine in a Release build (build-release/):
 #   1. start-up: from process start to the main window being mapped under
 #      Xvfb, and the resident memory one second later (median of 10 runs);

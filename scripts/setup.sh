@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quarv Games
+
 # Installs the Debian 12 packages that Quarv Tangram needs and that are
 # missing:
 #   setup.sh play   what building and playing need (scripts/run.sh);

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quarv Games
+
 # Installs what building and testing need, builds everything and runs every
 # test: in a normal build, under AddressSanitizer and UndefinedBehaviorSanitizer,
 # and the fuzz targets.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The main window's stored placement ("MainForm"): the text form, and keeping
 // windows on the desktop. Plain C++ so that the parser can be fuzzed and
 // tested without a window system.

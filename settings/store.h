@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The per-user settings store: a handful of plain-text values in the section
 // "common" of the game's QSettings file (on Linux
 // ~/.config/QuarvGames/QuarvTangram.conf, group V2/common).

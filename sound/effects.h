@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The six sound effects and the sound switch. The game asks for an effect by
 // its number; what plays it is an EffectPlayer: the real wave list, or a
 // recording in tests.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // tangram-catalogue: the designers' and the build's tool for the puzzle
 // catalogue. It converts designs to the catalogue source, proves that every
 // puzzle can be played, draws contact sheets and compiles mexa.dat.

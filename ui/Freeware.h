@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The info dialog: who made the game, how to reach them, and the terms of use.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The main window: the board with its frames, the tool bar and the ticker. It
 // draws what the Hand tells it through BoardView and hands the board's mouse
 // events to the Hand, which holds all the rules of play.

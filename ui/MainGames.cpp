@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The main window's saved games, puzzle choice and statistics: the handlers of
 // the new, load, save, select and statistics buttons and the saves that keep
 // the player's progress.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Saved games as the player meets them: the messages of a failed load or
 // save, the name a save gets, and where the save dialog opens. The main
 // window's button handlers for games, navigation and statistics use these.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The puzzle selection dialog: a scrolling grid of 3 x 3 thumbnails, one pixel
 // per board cell, with the puzzle's number and a status icon. A click on a
 // thumbnail makes that puzzle the current one; two buttons scroll to the

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The statistics dialog: how many puzzles of the catalogue are done, as a
 // sentence and as a bar with the percentage.
 #pragma once

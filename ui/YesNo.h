@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The message dialog: one page per message ("won", "endgame", "giveup"), each
 // with its own buttons and results.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Quarv Tangram: reads the catalogue, sets up the current puzzle and opens the
 // main window and the pattern window.
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The pattern window: a small window that floats above the others and shows
 // the silhouette to lay, two pixels per board cell, with the puzzle's number
 // and state in its title.

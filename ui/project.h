@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Facts about the game and its maker that more than one window shows. The
 // packaging reads the addresses from here too.
 #pragma once

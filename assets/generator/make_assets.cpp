@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Draws the game's bitmaps: the background tile, the two drag cursors and the
 // 48 x 48 window icon (rendered from icon.svg). The results are committed; run
 // this again only to change them:

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quarv Games
+
 """Draws status.png, the strip of eight 15 x 15 status icons of the selection
 dialog, pixel by pixel. Icon m (0..7) sits at x = 105 - 15 m: the green check
 mark of a solved puzzle at the right end, then badges with 1..7 pips' worth of

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The floor under the game's start-up figure: a bare Qt Widgets window with
 // the game's title, nothing else. scripts/bench.sh times it like the game.
 #include <QApplication>

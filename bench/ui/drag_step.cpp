@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // What one step of dragging a Tan costs in the real main window: picks up a
 // large triangle in its move grip and drags it cell by cell across the board
 // and back, 1000 steps with the left button held, each step handled and

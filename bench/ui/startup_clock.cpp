@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Start-up time and memory of the real program on an X display (Xvfb in
 // scripts/bench.sh): starts the program, watches the root window for the
 // moment a top-level window with the given title is mapped, reads the

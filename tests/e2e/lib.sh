@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quarv Games
+
 # What the end-to-end scripts share: a scratch folder with the program and a
 # catalogue in it, a scratch user, and the means to wait for the program's
 # windows, confirm its dialogs, play a plan with the mouse and read the screen.

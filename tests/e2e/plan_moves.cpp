@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Plans, for the end-to-end test, the mouse presses and drags that solve the
 // first puzzle of a catalogue, and proves the plan on the engine itself with
 // the same cell size before the test plays it on the real window.

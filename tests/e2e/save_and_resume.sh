@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quarv Games
+
 # Solves a puzzle on the real program, saves the game under a name through the
 # real save dialog, quits, starts again and finds the puzzle solved: in the
 # pattern window's title, in the statistics dialog and in the selection grid.

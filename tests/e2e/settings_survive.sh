@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quarv Games
+
 # Starts the real program twice with the same user. The first start asks for
 # the language (German is chosen), the player goes to puzzle 3, moves the
 # window and quits with Yes; the second start asks for no language, opens at

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quarv Games
+
 # Plays the classic square to the end on the real program, with the mouse, on
 # the X display this runs on (xvfb-run provides one), and checks the screen.
 # usage: solve_square.sh <quarv-tangram> <e2e_plan> <screenshot folder>

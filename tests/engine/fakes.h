@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Stand-ins for the screen and the clock: the view records every call in order,
 // the clock advances by a fixed step at every pause.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Seeded random play: many thousands of presses, drags and hint flashes at
 // random pixels and cell sizes, with the board's invariants checked after every
 // event. Set TANGRAM_SEED to replay a run; the seed is printed either way.

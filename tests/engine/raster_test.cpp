@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Stamping, the bounds and sharing tests and the solution check on the board
 // rasters, with the classic square (side 28) as the worked figure.
 #include "raster.h"

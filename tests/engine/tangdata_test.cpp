@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Checks the Tan tables against their defining values and rules. The rasters
 // are checked against an independent exact rasterisation: every Tan outline is
 // clipped against each cell in integer sixths of a cell, and the covered part

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Any bytes as a catalogue: every whole record is set up and played with the
 // hint, which stamps the solution; nothing may read or write outside a table
 // or a raster, whatever the orientation and position bytes hold.

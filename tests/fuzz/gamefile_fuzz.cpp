@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Any bytes as a game file: loading must take them as status bytes, never
 // more than the catalogue's count, and saving them back must give the same
 // bytes.

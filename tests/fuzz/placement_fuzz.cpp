@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Any text as the stored main-window placement: it is either refused or read
 // into a window with area that formats back to the same text, and keeping it on
 // any desktop never changes its size.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Any text as a catalogue source and as a design file: the readers must either
 // return a catalogue or say what is wrong, and a source they accept must read
 // back unchanged after writing it out again.

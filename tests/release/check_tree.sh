@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quarv Games
+
 # Checks an installed tree the way a desktop and Debian see it.
 # usage: check_tree.sh <tree> [<prefix>]
 #   tree:   P after `cmake --install --prefix P`, or <root>/usr of an unpacked

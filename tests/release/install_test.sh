@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quarv Games
+
 # `cmake --install` into a fresh prefix gives a complete desktop installation,
 # and the manifest it writes is enough to remove it again.
 # usage: install_test.sh <build folder> <folder with check_tree.sh>

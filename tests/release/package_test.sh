@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quarv Games
+
 # Builds the Debian package from the build folder, has lintian check it,
 # checks its control fields, unpacks it into a scratch root and starts the
 # game there the way the desktop menu starts it.

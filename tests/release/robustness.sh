@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quarv Games
+
 # The real program facing damaged files, on the X display this runs on
 # (with_xvfb.sh provides one): a catalogue with garbage or a torn last record, a
 # catalogue that is missing or a folder, settings with nonsense values, a game

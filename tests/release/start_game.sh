@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quarv Games
+
 # Starts the game on the X display this runs on (xvfb-run provides one) as a
 # user of its own, waits until its main window exists, and ends it.
 # usage: start_game.sh <executable>

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quarv Games
+
 # Runs a command on an X server of its own. Xvfb picks a free display number
 # itself (-displayfd), so runs beside each other never share a server, as two
 # `xvfb-run -a` started at the same moment can. The server does not reset when

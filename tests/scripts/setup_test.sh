@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quarv Games
+
 # The set-up of scripts/run.sh and scripts/test.sh on a machine that lacks
 # packages, with dpkg-query, apt-get, sudo and cmake replaced by stubs, so
 # nothing is installed and no network is needed. A user without sudo is told

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quarv Games
+
 # scripts/spdx-headers.sh on a small tree of its own: --check names the source
 # files without the licence header; adding puts the header on top in each
 # file's comment form, behind a #! line or an XML declaration, and changes

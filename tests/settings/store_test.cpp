@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The settings store: the text each kind of value is stored as, the read rules
 // for damaged values, and that reading creates nothing.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The checker must find every fault that would make a puzzle unplayable, and
 // must not refuse a figure that the player can lay.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Inputs the catalogue tool tests share: the data folder and the two worked
 // examples, as the game lays them.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Reading and writing the catalogue's three forms: designs, source and
 // records, and placing designs on the board.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Answers the modal dialogs a test runs into, one after another, from a timer,
 // and remembers which dialog came and what it showed.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The message, language, rules and info dialogs: their results, their texts in
 // German, English and French, and where they open.
 #include <QLabel>

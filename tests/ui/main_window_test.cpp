@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The main window: where the board goes, how it is framed and drawn, and what
 // the player sees while holding and after solving.
 #include <QMouseEvent>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Answers the modal dialogs that a test's actions open, in order, and keeps
 // what each one showed. Without a prepared answer a dialog is confirmed: Yes
 // or OK for a message box, result 6 for the game's own dialogs.

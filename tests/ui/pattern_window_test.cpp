@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The pattern window: its title tells the puzzle and its state, its picture
 // the silhouette at two pixels per cell.
 #include <QtTest>

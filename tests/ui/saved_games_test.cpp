@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Saved games through the main window: loading, saving under a name, the
 // automatic saves before a load, a new game and at close, failed saves, the
 // puzzle choice and the navigation at the ends of the catalogue. The file

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The selection dialog: what the grid shows, which puzzle a click chooses,
 // the searches for unsolved puzzles and the short catalogue.
 #include <QPushButton>

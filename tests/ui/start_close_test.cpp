@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The start and close sequences of the main window: which dialogs come and in
 // what order, and what the settings hold afterwards; the sound switch.
 #include <QSettings>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The statistics dialog: the sentence, the title and the bar for the counts
 // the player meets, in both languages.
 #include <QLabel>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Shared by the widget tests: a game of identical puzzles (the classic square)
 // and helpers that find pixels of a Tan on the board.
 #pragma once

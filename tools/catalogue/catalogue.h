@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The catalogue as the tools see it: the game's records plus what the text
 // forms add (names, categories, where each puzzle came from), so that every
 // message can point at the line a designer has to fix.

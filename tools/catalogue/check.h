@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The catalogue checker: everything that must hold for a puzzle to be
 // playable, proved on the engine's own rasters and tables.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Design files (*.fig): figures drawn in true Tangram geometry, each Tan given
 // by its turn, an optional mirror and the true point where one of its vertices
 // lies. Reading a design converts the figure to cells and centres it on the

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Geometry on the engine's tables that the tools need beyond the game: Tan
 // outlines on the board, edge contact between two Tans, and the box of cells
 // a layout covers.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Contact sheets: every puzzle drawn as the pattern window shows it, black
 // Tans on the silver board, with its number, category and name below.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The catalogue source, mexa.txt: category declarations and puzzles written as
 // their seven (column, row, orientation) triples.
 #pragma once

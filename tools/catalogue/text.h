@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Splitting the text forms into tokens: words, numbers and double-quoted
 // names, with '#' starting a comment outside quotes.
 #pragma once

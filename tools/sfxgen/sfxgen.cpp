@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Synthesises the game's six sound effects as 16-bit mono PCM wave files.
 // usage: sfxgen <output folder>
 // The files are committed under assets/sounds/; run this again only to change

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The board's picture: an image that the game draws into directly, and a
 // widget that shows it. Drawing marks only the touched rectangle for the
 // screen, so dragging a Tan never repaints the whole board.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // What the game's small dialogs share: a modal window of a fixed client size
 // in the dialog font, the program's icon as a picture, sunken boxes around
 // groups of controls and read-only boxes of long text.

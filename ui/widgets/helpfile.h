@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The game's help file. The desktop has no viewer for the old help format and
 // the game ships no help file, so this only remembers that the file was
 // registered at start and that the viewer was told to quit at the end; the

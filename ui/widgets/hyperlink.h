@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // A label that stands for a web or mail address and opens it in the user's
 // browser or mail program when clicked or activated.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Where the game's windows go: the main window's placement kept in the
 // settings ("MainForm"), shown with an exploding rectangle; dialogs centred
 // over the main window; the pattern window kept on a screen.

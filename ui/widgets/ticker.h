@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // A one-line ticker: its text scrolls from right to left, one pixel per step,
 // and starts again from the right without a gap in the motion.
 #pragma once
