@@ -59,12 +59,18 @@ with tempfile.TemporaryDirectory() as tmp:
             out.write(f'category {c} "?" "?"\n')
         for _, _, _, triples in figures:
             out.write(f'puzzle {args.category} "" ""\n{triples}')
-    pages = (len(figures) + args.per_page - 1) // args.per_page
-    for page in range(pages):
-        first = page * args.per_page + 1
-        last = min(len(figures), first + args.per_page - 1)
-        png = os.path.join(args.outdir, f"sheet-{page + 1}.png")
-        subprocess.run([args.tool, "render", source, "--first", str(first), "--last", str(last),
-                        "--scale", "2", "-o", png], check=True,
+    # Four tiles a row keep a page small enough to be looked at unscaled.
+    tiles = []
+    for i in range(1, len(figures) + 1):
+        tile = os.path.join(tmp, f"tile-{i:03}.png")
+        subprocess.run([args.tool, "render", source, "--first", str(i), "--last", str(i),
+                        "--scale", "2", "-o", tile], check=True, stderr=subprocess.DEVNULL,
                        env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+        tiles.append(tile)
+    pages = (len(tiles) + args.per_page - 1) // args.per_page
+    for page in range(pages):
+        chunk = tiles[page * args.per_page:(page + 1) * args.per_page]
+        png = os.path.join(args.outdir, f"sheet-{page + 1}.png")
+        subprocess.run(["montage", *chunk, "-tile", "4x", "-geometry", "+4+4",
+                        "-background", "white", png], check=True)
 print(f"{len(figures)} figures on {pages} pages in {args.outdir}; key in {args.outdir.rstrip('/')}.key")
