@@ -19,6 +19,7 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/check.h"
+#include "catalogue/likeness.h"
 #include "catalogue/source.h"
 #include "catalogue/text.h"
 #include "data.h"
@@ -42,7 +43,9 @@ const char* const Usage =
     "usage: tangram-catalogue COMMAND ...\n"
     "  place FILE.fig...          print the figures as catalogue source (mexa.txt),\n"
     "                             centred on the board\n"
-    "  check FILE...              prove every puzzle playable; one line per problem\n"
+    "  check FILE...              prove every puzzle playable and unlike every other,\n"
+    "                             turned or mirrored; one line per problem\n"
+    "  similar FILE... [--top N]  print the N most alike pairs of figures (default 20)\n"
     "  render FILE... -o SHEET.png [--first N] [--last M] [--scale K] [--seams]\n"
     "                             draw a contact sheet (K pixels per cell, default 2;\n"
     "                             --seams draws grey lines between the Tans)\n"
@@ -120,6 +123,43 @@ int Place(const Arguments& a) {
         "catalogue/regenerate.sh: edit the designs, not this file.";
     options.origins = true;
     std::cout << WriteSource(*c, options);
+    return 0;
+}
+
+int Similar(const Arguments& a) {
+    if (a.files.empty()) {
+        return UsageError("similar needs at least one file");
+    }
+    int top = 20;
+    if (auto it = a.options.find("--top"); it != a.options.end()) {
+        auto v = ParseInt(it->second, 1, 100000);
+        if (!v) {
+            return UsageError("--top takes a number 1..100000");
+        }
+        top = *v;
+    }
+    auto c = Read(a.files);
+    if (!c) {
+        return ExitProblems;
+    }
+    std::vector<Layout> layouts;
+    for (const Puzzle& p : c->puzzles) {
+        layouts.push_back(p.solution);
+    }
+    std::vector<AlikePair> pairs = AlikePairs(layouts, 0.75);
+    std::stable_sort(pairs.begin(), pairs.end(), [](const AlikePair& x, const AlikePair& y) {
+        return x.likeness.overlap > y.likeness.overlap;
+    });
+    if (pairs.size() > static_cast<size_t>(top)) {
+        pairs.resize(static_cast<size_t>(top));
+    }
+    for (const AlikePair& pair : pairs) {
+        const Puzzle& first = c->puzzles[static_cast<size_t>(pair.first)];
+        const Puzzle& second = c->puzzles[static_cast<size_t>(pair.second)];
+        std::printf("%5.1f %%  %3d \"%s\" = %3d \"%s\" %s\n", 100 * pair.likeness.overlap,
+                    pair.second + 1, second.english.c_str(), pair.first + 1, first.english.c_str(),
+                    PoseText(pair.likeness).c_str());
+    }
     return 0;
 }
 
@@ -305,14 +345,18 @@ int main(int argc, char** argv) {
     const bool outputs = command == "build" || command == "render";
     Arguments a = Split(
         argc, argv,
-        outputs ? std::vector<std::string>{"-o", "--first", "--last", "--scale"}
-                : std::vector<std::string>{},
+        outputs                ? std::vector<std::string>{"-o", "--first", "--last", "--scale"}
+        : command == "similar" ? std::vector<std::string>{"--top"}
+                               : std::vector<std::string>{},
         command == "render" ? std::vector<std::string>{"--seams"} : std::vector<std::string>{});
     if (!a.error.empty()) {
         return UsageError(a.error);
     }
     if (command == "place") {
         return Place(a);
+    }
+    if (command == "similar") {
+        return Similar(a);
     }
     if (command == "check") {
         return Check(a);

@@ -64,6 +64,27 @@ TEST(CheckCatalogue, FindsOneFaultPerPuzzleOfTheProblemFile) {
     }
 }
 
+TEST(CheckCatalogue, NamesBothPuzzlesOfATurnedOrMirroredRepeat) {
+    ReadResult r = ReadFile(Data + "/repeats.fig");
+    ASSERT_TRUE(r.ok());
+    const auto all = CheckCatalogue(r.catalogue);
+    const std::string first = "looks like puzzle 1 \"Capped square\" (" + Data + "/repeats.fig:4) ";
+    EXPECT_EQ(
+        ProblemsOf(all, 2),
+        std::vector<std::string>{first + "turned 45 degrees clockwise: they share 100.0 % of their "
+                                         "area; redraw one of them"});
+    EXPECT_TRUE(AnyContains(ProblemsOf(all, 3), first + "turned 90 degrees clockwise"));
+    EXPECT_TRUE(
+        AnyContains(ProblemsOf(all, 4), first + "mirrored and turned 270 degrees clockwise"));
+    EXPECT_TRUE(AnyContains(ProblemsOf(all, 5), first + "as it is: they share 97."));
+    EXPECT_TRUE(ProblemsOf(all, 6).empty());
+    EXPECT_TRUE(ProblemsOf(all, 7).empty());
+    EXPECT_EQ(all.size(), 4u);
+    for (const Diagnostic& d : all) {
+        EXPECT_GT(d.where.line, 4) << d.message;
+    }
+}
+
 TEST(CheckCatalogue, DevelopmentCatalogueHasNoProblems) {
     ReadResult r = ReadFile(Data + "/dev.fig");
     ASSERT_TRUE(r.ok());

@@ -3,12 +3,14 @@
 
 #include "check.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <memory>
 
 #include "data.h"
 #include "geometry.h"
+#include "likeness.h"
 #include "text.h"
 
 namespace tangram::catalogue {
@@ -136,6 +138,40 @@ std::string CentringProblem(const Board& b) {
     return {};
 }
 
+// Each puzzle that looks like an earlier one turned or mirrored is reported
+// once, against the first such puzzle; one already reported as a shifted
+// repeat is not reported again.
+std::vector<Diagnostic> TurnedRepeats(const Catalogue& c, const std::vector<int>& drawable,
+                                      const std::vector<bool>& shifted) {
+    std::vector<Layout> layouts;
+    for (int k : drawable) {
+        layouts.push_back(c.puzzles[static_cast<size_t>(k)].solution);
+    }
+    std::vector<Diagnostic> out;
+    int reported = -1;
+    for (const AlikePair& pair : AlikePairs(layouts, RepeatOverlap)) {
+        const int first = drawable[static_cast<size_t>(pair.first)];
+        const int second = drawable[static_cast<size_t>(pair.second)];
+        if (second == reported || shifted[static_cast<size_t>(second)]) {
+            continue;
+        }
+        reported = second;
+        const Puzzle& p = c.puzzles[static_cast<size_t>(second)];
+        const Puzzle& earlier = c.puzzles[static_cast<size_t>(first)];
+        const std::string name = earlier.english.empty() ? "" : Str(" \"", earlier.english, "\"");
+        const std::string where = earlier.where.line > 0
+                                      ? Str(earlier.where.file, ":", earlier.where.line)
+                                      : earlier.where.file;
+        char share[16];
+        std::snprintf(share, sizeof share, "%.1f %%", 100 * pair.likeness.overlap);
+        out.push_back({p.where, Prefix(p, second + 1) +
+                                    Str("looks like puzzle ", first + 1, name, " (", where, ") ",
+                                        PoseText(pair.likeness), ": they share ", share,
+                                        " of their area; redraw one of them")});
+    }
+    return out;
+}
+
 }  // namespace
 
 std::optional<std::array<int, 7>> FindDropOrder(const Layout& solution) {
@@ -232,6 +268,9 @@ std::vector<Diagnostic> CheckCatalogue(const Catalogue& c) {
         }
     }
     std::map<std::string, int> seen;
+    // The puzzles that can be drawn, and which of them repeat another shifted.
+    std::vector<int> drawable;
+    std::vector<bool> shifted(c.puzzles.size());
     int number = 0;
     for (const Puzzle& p : c.puzzles) {
         ++number;
@@ -241,12 +280,17 @@ std::vector<Diagnostic> CheckCatalogue(const Catalogue& c) {
         if (!PlacementProblems(p.solution).empty()) {
             continue;
         }
+        drawable.push_back(number - 1);
         std::string key = SilhouetteKey(p.solution);
         auto [it, fresh] = seen.emplace(key, number);
         if (!fresh) {
+            shifted[number - 1] = true;
             out.push_back({p.where, Prefix(p, number) +
                                         Str("has the same silhouette as puzzle ", it->second)});
         }
+    }
+    for (Diagnostic& d : TurnedRepeats(c, drawable, shifted)) {
+        out.push_back(std::move(d));
     }
     if (c.puzzles.size() > MaxPuzzles) {
         out.push_back({c.puzzles[MaxPuzzles].where, Str("the catalogue holds ", c.puzzles.size(),
