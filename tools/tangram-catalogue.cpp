@@ -19,6 +19,7 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/check.h"
+#include "catalogue/difficulty.h"
 #include "catalogue/likeness.h"
 #include "catalogue/source.h"
 #include "catalogue/text.h"
@@ -42,9 +43,11 @@ constexpr int ExitUsage = 2;
 const char* const Usage =
     "usage: tangram-catalogue COMMAND ...\n"
     "  place FILE.fig...          print the figures as catalogue source (mexa.txt),\n"
-    "                             centred on the board\n"
+    "                             centred on the board, each category easy to hard\n"
     "  check FILE...              prove every puzzle playable and unlike every other,\n"
     "                             turned or mirrored; one line per problem\n"
+    "  rank FILE...               print each puzzle's difficulty (0 easy .. 100 hard)\n"
+    "                             and what it is made of\n"
     "  similar FILE... [--top N]  print the N most alike pairs of figures (default 20)\n"
     "  render FILE... -o SHEET.png [--first N] [--last M] [--scale K] [--seams]\n"
     "                             draw a contact sheet (K pixels per cell, default 2;\n"
@@ -54,7 +57,8 @@ const char* const Usage =
     "  show FILE N                print puzzle N's target raster, one row per line\n"
     "  vertices TAN ORIENTATION   print the outline's vertex offsets in cells\n"
     "A FILE is a design (.fig), a source (.txt) or a compiled catalogue (.dat);\n"
-    "several files form one catalogue in the given order.\n";
+    "several files form one catalogue in the given order. Figures from designs\n"
+    "are numbered as in the catalogue made of them: by category, easy to hard.\n";
 
 int UsageError(const std::string& why) {
     if (!why.empty()) {
@@ -97,9 +101,22 @@ Arguments Split(int argc, char** argv, const std::vector<std::string>& valued,
     return a;
 }
 
+// Reads the files as one catalogue. Figures from designs are numbered as the
+// catalogue made of them numbers them: by category, each easy to hard.
+ReadResult ReadNumbered(const std::vector<std::string>& files) {
+    ReadResult r = ReadFiles(files);
+    const bool designs = std::all_of(files.begin(), files.end(), [](const std::string& f) {
+        return f.size() > 4 && f.compare(f.size() - 4, 4, ".fig") == 0;
+    });
+    if (designs) {
+        OrderEasyToHard(r.catalogue);
+    }
+    return r;
+}
+
 // Reads the files as one catalogue; on errors prints them and gives none.
 std::unique_ptr<Catalogue> Read(const std::vector<std::string>& files) {
-    ReadResult r = ReadFiles(files);
+    ReadResult r = ReadNumbered(files);
     if (!r.ok()) {
         for (const Diagnostic& d : r.errors) {
             std::cerr << Format(d) << "\n";
@@ -123,6 +140,25 @@ int Place(const Arguments& a) {
         "catalogue/regenerate.sh: edit the designs, not this file.";
     options.origins = true;
     std::cout << WriteSource(*c, options);
+    return 0;
+}
+
+int Rank(const Arguments& a) {
+    if (a.files.empty()) {
+        return UsageError("rank needs at least one file");
+    }
+    auto c = Read(a.files);
+    if (!c) {
+        return ExitProblems;
+    }
+    int number = 0;
+    for (const Puzzle& p : c->puzzles) {
+        ++number;
+        const Difficulty d = Measure(p.solution);
+        std::printf("%3d  %5.1f   hidden %5.1f %%  solid %5.1f %%  shown %d   %d %s\n", number,
+                    d.score, 100 * d.hidden, 100 * d.solidity, d.shown, int{p.category},
+                    p.english.c_str());
+    }
     return 0;
 }
 
@@ -167,7 +203,7 @@ int Check(const Arguments& a) {
     if (a.files.empty()) {
         return UsageError("check needs at least one file");
     }
-    ReadResult r = ReadFiles(a.files);
+    ReadResult r = ReadNumbered(a.files);
     std::vector<Diagnostic> problems = r.errors;
     if (r.ok()) {
         problems = CheckCatalogue(r.catalogue);
@@ -296,7 +332,7 @@ int Render(int argc, char** argv, const Arguments& a) {
     }
     // A designer wants to see the figures that are fine while fixing the
     // others: errors are reported, the rest is drawn, and the status says so.
-    ReadResult r = ReadFiles(a.files);
+    ReadResult r = ReadNumbered(a.files);
     for (const Diagnostic& d : r.errors) {
         std::cerr << Format(d) << "\n";
     }
@@ -354,6 +390,9 @@ int main(int argc, char** argv) {
     }
     if (command == "place") {
         return Place(a);
+    }
+    if (command == "rank") {
+        return Rank(a);
     }
     if (command == "similar") {
         return Similar(a);
