@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 
+#include "names.h"
 #include "raster.h"
 
 namespace tangram {
@@ -19,13 +20,8 @@ inline constexpr int CatalogueRecordSize = 22;
 inline constexpr uint8_t SolvedBit = 8;
 
 // Where each Tan lies when a puzzle is set up: around the edge of the board.
-inline constexpr Layout StartLayout{{{117, 71, 6},
-                                     {111, 77, 10},
-                                     {7, 74, 4},
-                                     {8, 8, 8},
-                                     {113, 8, 12},
-                                     {7, 42, 0},
-                                     {116, 43, 14}}};
+inline constexpr Layout StartLayout{
+    {{117, 71, 6}, {111, 77, 10}, {7, 74, 4}, {8, 8, 8}, {113, 8, 12}, {7, 42, 0}, {116, 43, 14}}};
 
 struct GameData {
     std::array<Layout, MaxPuzzles + 1> PuzzleTable{};      // puzzles 1..PuzzleCount
@@ -40,6 +36,7 @@ struct GameData {
     std::string ProgramDir;    // the executable's folder, with a trailing '/'
     std::string GameFileName;  // full path of the current game file, or empty
     int Tongue = -1;           // -1 not chosen, 0 English, 1 German, 2 French
+    CatalogueNames Names;      // from mexa.names, matched to the records by their bytes
 };
 
 enum class CatalogueResult {

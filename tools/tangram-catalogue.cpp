@@ -52,7 +52,9 @@ const char* const Usage =
     "  render FILE... -o SHEET.png [--first N] [--last M] [--scale K] [--seams]\n"
     "                             draw a contact sheet (K pixels per cell, default 2;\n"
     "                             --seams draws grey lines between the Tans)\n"
-    "  build FILE... -o mexa.dat  compile to the game's 22-byte records\n"
+    "  build FILE... -o mexa.dat [--names mexa.names]\n"
+    "                             compile to the game's 22-byte records, and write\n"
+    "                             the names the game shows beside them\n"
     "  dump FILE                  print a catalogue as source (a .dat has no names)\n"
     "  show FILE N                print puzzle N's target raster, one row per line\n"
     "  vertices TAN ORIENTATION   print the outline's vertex offsets in cells\n"
@@ -260,6 +262,17 @@ int Build(const Arguments& a) {
         std::cerr << out->second << ": cannot write the file\n";
         return ExitProblems;
     }
+    if (auto names = a.options.find("--names"); names != a.options.end()) {
+        if (!c->hasNames) {
+            std::cerr << "build: a compiled catalogue has no names to write\n";
+            return ExitProblems;
+        }
+        const std::string text = ToNames(*c);
+        if (!WriteWhole(names->second, std::vector<uint8_t>(text.begin(), text.end()))) {
+            std::cerr << names->second << ": cannot write the file\n";
+            return ExitProblems;
+        }
+    }
     return 0;
 }
 
@@ -381,7 +394,7 @@ int main(int argc, char** argv) {
     const bool outputs = command == "build" || command == "render";
     Arguments a = Split(
         argc, argv,
-        outputs                ? std::vector<std::string>{"-o", "--first", "--last", "--scale"}
+        outputs ? std::vector<std::string>{"-o", "--first", "--last", "--scale", "--names"}
         : command == "similar" ? std::vector<std::string>{"--top"}
                                : std::vector<std::string>{},
         command == "render" ? std::vector<std::string>{"--seams"} : std::vector<std::string>{});

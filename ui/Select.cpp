@@ -9,11 +9,13 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
 #include <array>
 
 #include "hand.h"
+#include "names.h"
 #include "tangdata.h"
 #include "widgets/boardcanvas.h"
 
@@ -74,6 +76,7 @@ TSelectDlg::TSelectDlg(tangram::GameData& game, QWidget* mainWindow)
     box->setMouseTracking(false);
     connect(box, &BoardCanvas::pressed, this,
             [this](Qt::MouseButton, QPoint pos) { boxMouseDown(pos); });
+    box->installEventFilter(this);
 
     Scroll_ = new QScrollBar(Qt::Vertical, this);
     Scroll_->setObjectName(QStringLiteral("Scroll"));
@@ -207,17 +210,45 @@ void TSelectDlg::DrawThumb(QPainter& p, int slot, int puzzle) const {
     }
 }
 
-void TSelectDlg::boxMouseDown(QPoint pos) {
+int TSelectDlg::PuzzleAt(QPoint pos) const {
     if (pos.x() < 0 || pos.y() < 0 || pos.x() / SlotWidth > 3 || pos.y() / SlotHeight > 2) {
-        return;
+        return 0;
     }
     // The gaps belong to the thumbnail on their left or above.
     const int puzzle = Position() + pos.x() / SlotWidth + 3 * (pos.y() / SlotHeight);
     if (puzzle < 1 || puzzle > game_.PuzzleCount) {
-        return;  // an empty slot of a short catalogue
+        return 0;  // an empty slot of a short catalogue
     }
-    game_.CurrentPuzzle = puzzle;
-    done(1);
+    return puzzle;
+}
+
+void TSelectDlg::boxMouseDown(QPoint pos) {
+    if (const int puzzle = PuzzleAt(pos); puzzle != 0) {
+        game_.CurrentPuzzle = puzzle;
+        done(1);
+    }
+}
+
+QString TSelectDlg::ThumbToolTip(QPoint pos) const {
+    const int puzzle = PuzzleAt(pos);
+    if (puzzle == 0) {
+        return box->toolTip();
+    }
+    return box->toolTip() + QLatin1Char('\n') +
+           QString::fromStdString(tangram::NumberAndName(game_, puzzle));
+}
+
+bool TSelectDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == box && event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QPoint slot((help->pos().x() / SlotWidth) * SlotWidth,
+                          (help->pos().y() / SlotHeight) * SlotHeight);
+        // Kept while the mouse stays over the same thumbnail.
+        QToolTip::showText(help->globalPos(), ThumbToolTip(help->pos()), box,
+                           QRect(slot, QSize(SlotWidth, SlotHeight)));
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 bool TSelectDlg::Solved(int puzzle) const {

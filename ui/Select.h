@@ -63,13 +63,20 @@ public:
     // Cancel, Escape and the close box all give the cancel result 2.
     void reject() override;
 
+    // The tooltip at `pos` in the grid: the grid's hint and, over a
+    // thumbnail, a line with its number and name.
+    QString ThumbToolTip(QPoint pos) const;
+
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // The mouse wheel over the grid scrolls it one row of thumbnails a notch.
     void wheelEvent(QWheelEvent* event) override;
 
 private:
     void boxPaint();
+    // The puzzle whose thumbnail takes `pos` in the grid, or 0.
+    int PuzzleAt(QPoint pos) const;
     void ScrollChange();
     void DrawThumb(QPainter& p, int slot, int puzzle) const;
     bool Solved(int puzzle) const;

@@ -42,6 +42,7 @@ int main(int argc, char** argv) {
                               CatalogueErrorText(catalogue, game.Tongue));
         return 1;
     }
+    tangram::LoadNames(game);
     // The game file played last (GameFileName, from the setting "save"); one
     // that cannot be loaded is reported and forgotten.
     game.GameFileName = ReadSettingString(Common, QStringLiteral("save")).toStdString();

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "hand.h"
+#include "names.h"
 #include "store.h"
 #include "tangdata.h"
 
@@ -39,6 +40,8 @@ void TPatForm::Refresh() {
     const int puzzle = game_.CurrentPuzzle;
     const bool known = puzzle >= 1 && puzzle <= tangram::MaxPuzzles;
     setWindowTitle(TitleFor(puzzle, known ? game_.PuzzleStatus[puzzle] : 0));
+    // The figure's name, where the catalogue's names file knows it.
+    setToolTip(QString::fromStdString(tangram::NumberNameAndCategory(game_, puzzle)));
     update();
 }
 

@@ -5,6 +5,8 @@
 // records, and placing designs on the board.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <span>
 #include <sstream>
 
 #include "catalogue/catalogue.h"
@@ -12,7 +14,9 @@
 #include "catalogue/design.h"
 #include "catalogue/geometry.h"
 #include "catalogue/source.h"
+#include "data.h"
 #include "fixtures.h"
+#include "names.h"
 
 using namespace tangram;
 using namespace tangram::catalogue;
@@ -211,6 +215,27 @@ TEST(Records, BuildAndDumpRoundTrip) {
     ASSERT_FALSE(cut.ok());
     EXPECT_EQ(Format(cut.errors[0]),
               "cut.dat: the file ends with 10 bytes that are not a whole record of 22");
+}
+
+// What the build writes beside mexa.dat, the game reads back as the same names.
+TEST(Names, TheGameFindsEveryNameTheBuildWrote) {
+    ReadResult dev = ReadFile(Data + "/dev.fig");
+    ASSERT_TRUE(dev.ok());
+    Catalogue& c = dev.catalogue;
+    c.puzzles[1].german = "Recht\teck";  // a tab must not split the entry
+    const std::vector<uint8_t> records = ToRecords(c);
+    const std::string names = ToNames(c);
+    auto game = std::make_unique<GameData>();
+    ASSERT_EQ(ParseCatalogue(records, *game), 4);
+    game->Names = ParseNames(
+        std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(names.data()), names.size()),
+        *game);
+    game->Tongue = 0;
+    EXPECT_EQ(NumberNameAndCategory(*game, 1), "1: Square (Shapes)");
+    EXPECT_EQ(NumberNameAndCategory(*game, 4), "4: Square with a cap (Shapes)");
+    game->Tongue = 1;
+    EXPECT_EQ(NumberNameAndCategory(*game, 3), "3: Dreieck (Formen)");
+    EXPECT_EQ(NumberAndName(*game, 2), "2: Recht eck");
 }
 
 TEST(ReadFiles, OneCatalogueFromSeveralFilesInOrder) {

@@ -40,6 +40,27 @@ private slots:
         QCOMPARE(placed.pos(), QPoint(20, 30));
     }
 
+    // The tooltip names the figure in the player's language, by its bytes.
+    void tooltipNamesTheFigure() {
+        tangram::GameData game;
+        fixture::FillGame(game, 20);
+        game.PuzzleTable[18][6].col = 57;  // edited since the names were written
+        fixture::NameFigures(game, {{fixture::Square, 3, "Cat", "Katze"}});
+        game.CurrentPuzzle = 17;
+        game.PuzzleStatus[17] = tangram::SolvedBit;
+        game.Tongue = 0;
+        TPatForm pattern(game);
+        QCOMPARE(pattern.toolTip(), QStringLiteral("17: Cat (Animals)"));
+        QCOMPARE(pattern.windowTitle(), QStringLiteral("17 - solved"));  // the title as ever
+        game.Tongue = 1;
+        pattern.Refresh();
+        QCOMPARE(pattern.toolTip(), QStringLiteral("17: Katze (Tiere)"));
+        game.CurrentPuzzle = 18;
+        pattern.Refresh();
+        QCOMPARE(pattern.toolTip(), QStringLiteral("18"));
+        QCOMPARE(pattern.windowTitle(), QStringLiteral("18"));
+    }
+
     void silhouetteAtTwoPixelsPerCell() {
         tangram::GameData game;
         fixture::FillGame(game, 1);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QToolTip>
 #include <QtTest>
 
 #include "Select.h"
@@ -300,6 +301,35 @@ private slots:
                  QStringLiteral("Welches vorhergehende Tangrams hab ich noch nicht geschafft?"));
         QCOMPARE(next->toolTip(),
                  QStringLiteral("Welches folgende Tangram hab ich noch nicht geschafft?"));
+        QCOMPARE(box->toolTip(),
+                 QStringLiteral("Ein Mausklick und schon gehts mit diesem Tangram los."));
+    }
+
+    // Each thumbnail's tooltip is the grid's hint with the thumbnail's number
+    // and name under it; a record edited since its name was written shows only
+    // its number.
+    void thumbnailTooltipsNameTheFigures() {
+        NewGame(330, 5);
+        game.PuzzleTable[9][0].row = 44;
+        fixture::NameFigures(game, {{fixture::Square, 3, "Cat", "Katze"}});
+        TSelectDlg dlg(game, nullptr);
+        dlg.FormActivate();
+        const QString hint = QStringLiteral("A mouselick and the Tangram is selected.");
+        QCOMPARE(dlg.ThumbToolTip(Figure(0)), hint + QStringLiteral("\n5: Cat"));
+        QCOMPARE(dlg.ThumbToolTip(Slot(4) + QPoint(125, 100)), hint + QStringLiteral("\n9"));
+        QCOMPARE(dlg.ThumbToolTip(Slot(8)), hint + QStringLiteral("\n13: Cat"));
+        game.Tongue = 1;
+        dlg.FormActivate();
+        QCOMPARE(dlg.ThumbToolTip(Figure(1)),
+                 QStringLiteral("Ein Mausklick und schon gehts mit diesem Tangram los.\n6: Katze"));
+
+        // The tooltip the mouse brings up is that text.
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        auto* box = dlg.findChild<BoardCanvas*>(QStringLiteral("box"));
+        QHelpEvent help(QEvent::ToolTip, Figure(2), box->mapToGlobal(Figure(2)));
+        QApplication::sendEvent(box, &help);
+        QTRY_COMPARE(QToolTip::text(), dlg.ThumbToolTip(Figure(2)));
         QCOMPARE(box->toolTip(),
                  QStringLiteral("Ein Mausklick und schon gehts mit diesem Tangram los."));
     }

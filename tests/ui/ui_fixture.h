@@ -11,9 +11,13 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <initializer_list>
+#include <span>
+#include <string>
 
 #include "data.h"
 #include "hand.h"
+#include "names.h"
 #include "raster.h"
 
 namespace fixture {
@@ -28,6 +32,32 @@ inline void FillGame(tangram::GameData& game, int puzzles) {
         game.PuzzleTable[k] = Square;
     }
     game.CurrentPuzzle = 1;
+}
+
+// Names the figures as a names file would: one line per (layout, category,
+// English, German), the categories 1 and 3 named too.
+struct Named {
+    tangram::Layout layout;
+    int category;
+    const char* english;
+    const char* german;
+};
+inline void NameFigures(tangram::GameData& game, std::initializer_list<Named> figures) {
+    std::string text =
+        "quarv-tangram-names 1\ncategory\t1\tShapes\tFormen\ncategory\t3\tAnimals\tTiere\n";
+    for (const Named& f : figures) {
+        text += "figure\t";
+        for (const tangram::PieceState& s : f.layout) {
+            text += QStringLiteral("%1%2%3")
+                        .arg(s.col, 2, 16, QLatin1Char('0'))
+                        .arg(s.row, 2, 16, QLatin1Char('0'))
+                        .arg(s.orient, 2, 16, QLatin1Char('0'))
+                        .toStdString();
+        }
+        text += "\t" + std::to_string(f.category) + "\t" + f.english + "\t" + f.german + "\n";
+    }
+    game.Names = tangram::ParseNames(
+        std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()), game);
 }
 
 inline std::array<QPoint, 4> Vertices(tangram::PieceState state, int tan, int cell, int& n) {

@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "design.h"
+#include "names.h"
 #include "source.h"
 #include "text.h"
 
@@ -103,6 +104,39 @@ std::vector<uint8_t> ToRecords(const Catalogue& c) {
             out.push_back(s.row);
             out.push_back(s.orient);
         }
+    }
+    return out;
+}
+
+std::string ToNames(const Catalogue& c) {
+    // A tab or a line break would end the field or the line early.
+    auto field = [](std::string s) {
+        for (char& ch : s) {
+            if (static_cast<unsigned char>(ch) < 0x20) {
+                ch = ' ';
+            }
+        }
+        return "\t" + s;
+    };
+    std::string out = Str("quarv-tangram-names ", NamesFileVersion, "\n");
+    for (size_t n = 0; n < c.categories.size(); ++n) {
+        const Category& cat = c.categories[n];
+        if (cat.declared && cat.named) {
+            out += Str("category\t", n) + field(cat.english) + field(cat.german) + "\n";
+        }
+    }
+    for (const Puzzle& p : c.puzzles) {
+        if (!p.named) {
+            continue;
+        }
+        out += "figure\t";
+        for (const PieceState& s : p.solution) {
+            for (uint8_t b : {s.col, s.row, s.orient}) {
+                out += "0123456789abcdef"[b >> 4];
+                out += "0123456789abcdef"[b & 15];
+            }
+        }
+        out += Str("\t", int{p.category}) + field(p.english) + field(p.german) + "\n";
     }
     return out;
 }

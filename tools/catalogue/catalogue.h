@@ -90,6 +90,9 @@ void Append(ReadResult& whole, ReadResult&& part);
 // Compiled form: 22-byte records, byte 0 the category, then the seven triples.
 inline constexpr int RecordSize = 22;
 std::vector<uint8_t> ToRecords(const Catalogue& c);
+// The names file the game reads beside mexa.dat: each puzzle's names keyed by
+// its 21 solution bytes, and the category names.
+std::string ToNames(const Catalogue& c);
 // Every whole record becomes a puzzle; a trailing part record is an error,
 // because a tool should not hide a damaged file the way the game may.
 ReadResult FromRecords(const std::vector<uint8_t>& bytes, const std::string& file);

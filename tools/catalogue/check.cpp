@@ -11,6 +11,7 @@
 #include "data.h"
 #include "geometry.h"
 #include "likeness.h"
+#include "names.h"
 #include "text.h"
 
 namespace tangram::catalogue {
@@ -220,6 +221,9 @@ std::vector<Diagnostic> CheckPuzzle(const Puzzle& p, int number) {
     };
     if (p.named && (p.english.empty() || p.german.empty())) {
         problem("the puzzle needs both an English and a German name");
+    }
+    if (p.english.size() > MaxNameBytes || p.german.size() > MaxNameBytes) {
+        problem(Str("a name is longer than the game shows (", MaxNameBytes, " bytes)"));
     }
     if (p.category < 1 || p.category > CategoryCount) {
         problem(Str("category ", int{p.category}, " is not one of 1..8"));
