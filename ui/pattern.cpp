@@ -17,6 +17,8 @@ TPatForm::TPatForm(const tangram::GameData& game, QPoint position, QWidget* pare
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
       game_(game) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The player rarely activates this window; its tooltip names the figure.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     setFixedSize(ClientSize);
     SetPosition(position);
     Refresh();

@@ -51,6 +51,8 @@ private slots:
         game.Tongue = 0;
         TPatForm pattern(game);
         QCOMPARE(pattern.toolTip(), QStringLiteral("17: Cat (Animals)"));
+        // Shown although the main window, not this one, is the active window.
+        QVERIFY(pattern.testAttribute(Qt::WA_AlwaysShowToolTips));
         QCOMPARE(pattern.windowTitle(), QStringLiteral("17 - solved"));  // the title as ever
         game.Tongue = 1;
         pattern.Refresh();
