@@ -44,14 +44,17 @@ const char* const Usage =
     "usage: tangram-catalogue COMMAND ...\n"
     "  place FILE.fig...          print the figures as catalogue source (mexa.txt),\n"
     "                             centred on the board, each category easy to hard\n"
-    "  check FILE...              prove every puzzle playable and unlike every other,\n"
-    "                             turned or mirrored; one line per problem\n"
+    "  check FILE... [--shipped]  prove every puzzle playable and unlike every other,\n"
+    "                             turned or mirrored; one line per problem (--shipped:\n"
+    "                             also 330 puzzles, 38..46 in each category)\n"
     "  rank FILE...               print each puzzle's difficulty (0 easy .. 100 hard)\n"
     "                             and what it is made of\n"
     "  similar FILE... [--top N]  print the N most alike pairs of figures (default 20)\n"
-    "  render FILE... -o SHEET.png [--first N] [--last M] [--scale K] [--seams]\n"
-    "                             draw a contact sheet (K pixels per cell, default 2;\n"
-    "                             --seams draws grey lines between the Tans)\n"
+    "  render FILE... -o SHEET.png [--first N] [--last M] [--category C] [--scale K]\n"
+    "         [--seams]           draw a contact sheet with each figure's number and\n"
+    "                             names (K pixels per cell, default 2; --category draws\n"
+    "                             one category's page; --seams draws grey lines\n"
+    "                             between the Tans)\n"
     "  build FILE... -o mexa.dat [--names mexa.names]\n"
     "                             compile to the game's 22-byte records, and write\n"
     "                             the names the game shows beside them\n"
@@ -208,7 +211,7 @@ int Check(const Arguments& a) {
     ReadResult r = ReadNumbered(a.files);
     std::vector<Diagnostic> problems = r.errors;
     if (r.ok()) {
-        problems = CheckCatalogue(r.catalogue);
+        problems = CheckCatalogue(r.catalogue, {a.options.count("--shipped") > 0});
     }
     for (const Diagnostic& d : problems) {
         std::cout << Format(d) << "\n";
@@ -334,7 +337,8 @@ int Render(int argc, char** argv, const Arguments& a) {
     options.seams = a.options.count("--seams") > 0;
     for (auto [name, field, low, high] : {std::tuple{"--first", &options.first, 1, 100000},
                                           std::tuple{"--last", &options.last, 1, 100000},
-                                          std::tuple{"--scale", &options.scale, 1, 16}}) {
+                                          std::tuple{"--scale", &options.scale, 1, 16},
+                                          std::tuple{"--category", &options.category, 1, 255}}) {
         if (auto it = a.options.find(name); it != a.options.end()) {
             auto v = ParseInt(it->second, low, high);
             if (!v) {
@@ -350,7 +354,10 @@ int Render(int argc, char** argv, const Arguments& a) {
         std::cerr << Format(d) << "\n";
     }
     const int count = static_cast<int>(r.catalogue.puzzles.size());
-    if (options.first > std::min(options.last, count)) {
+    const bool any = std::any_of(
+        r.catalogue.puzzles.begin(), r.catalogue.puzzles.end(),
+        [&](const Puzzle& p) { return options.category == 0 || p.category == options.category; });
+    if (options.first > std::min(options.last, count) || !any) {
         std::cerr << "render: nothing to draw; the catalogue holds puzzles 1.." << count << "\n";
         return ExitProblems;
     }
@@ -361,8 +368,8 @@ int Render(int argc, char** argv, const Arguments& a) {
     QGuiApplication app(argc, argv);
     QImage sheet = RenderSheet(r.catalogue, options);
     if (sheet.isNull()) {
-        std::cerr << "render: the sheet is too large; draw fewer puzzles (--first, --last) or "
-                     "use a smaller --scale\n";
+        std::cerr << "render: nothing to draw in that range, or the sheet is too large; draw "
+                     "fewer puzzles (--first, --last, --category) or use a smaller --scale\n";
         return ExitProblems;
     }
     if (!sheet.save(QString::fromStdString(out->second))) {
@@ -391,13 +398,19 @@ int main(int argc, char** argv) {
         std::cout << Usage;
         return 0;
     }
-    const bool outputs = command == "build" || command == "render";
-    Arguments a = Split(
-        argc, argv,
-        outputs ? std::vector<std::string>{"-o", "--first", "--last", "--scale", "--names"}
-        : command == "similar" ? std::vector<std::string>{"--top"}
-                               : std::vector<std::string>{},
-        command == "render" ? std::vector<std::string>{"--seams"} : std::vector<std::string>{});
+    // The options that take a value, and the flags, of each command.
+    using Names = std::map<std::string, std::vector<std::string>>;
+    const Names valued{
+        {"build", {"-o", "--names"}},
+        {"render", {"-o", "--first", "--last", "--scale", "--category"}},
+        {"similar", {"--top"}},
+    };
+    const Names flags{{"render", {"--seams"}}, {"check", {"--shipped"}}};
+    auto of = [&](const Names& names) {
+        auto it = names.find(command);
+        return it == names.end() ? std::vector<std::string>{} : it->second;
+    };
+    Arguments a = Split(argc, argv, of(valued), of(flags));
     if (!a.error.empty()) {
         return UsageError(a.error);
     }

@@ -121,6 +121,42 @@ TEST(CheckCatalogue, WantsNamesCategoriesAndAtMost330Puzzles) {
     EXPECT_TRUE(AnyContains(messages, "holds 331 puzzles; the game reads only the first 330"));
 }
 
+TEST(CheckCatalogue, TheShippedCatalogueHolds330In38To46PerCategory) {
+    Catalogue c;
+    const std::array<int, 8> counts{38, 47, 41, 41, 41, 41, 44, 37};  // 330 in all
+    for (int category = 1; category <= 8; ++category) {
+        for (int k = 0; k < counts[category - 1]; ++k) {
+            Puzzle p;
+            p.category = static_cast<uint8_t>(category);
+            p.named = false;
+            p.solution = Square;
+            p.where = {"mexa.dat", 0};
+            c.puzzles.push_back(p);
+        }
+    }
+    auto counted = [](const std::vector<Diagnostic>& all) {
+        std::vector<std::string> out;
+        for (const Diagnostic& d : all) {
+            if (d.message.find("the game's catalogue holds") != std::string::npos) {
+                out.push_back(d.message);
+            }
+        }
+        return out;
+    };
+    EXPECT_TRUE(counted(CheckCatalogue(c)).empty());
+    EXPECT_EQ(counted(CheckCatalogue(c, {true})),
+              (std::vector<std::string>{"category 2 (People) holds 47 puzzles; the game's "
+                                        "catalogue holds 38..46 in each category",
+                                        "category 8 (Digits and signs) holds 37 puzzles; the "
+                                        "game's catalogue holds 38..46 in each category"}));
+    c.puzzles.erase(c.puzzles.begin() + 40);  // category 2 down to 46
+    EXPECT_EQ(counted(CheckCatalogue(c, {true})),
+              (std::vector<std::string>{"the catalogue holds 329 puzzles; the game's catalogue "
+                                        "holds 330",
+                                        "category 8 (Digits and signs) holds 37 puzzles; the "
+                                        "game's catalogue holds 38..46 in each category"}));
+}
+
 TEST(CheckCatalogue, CompiledCataloguesNeedNoNames) {
     Catalogue c;
     c.puzzles.push_back({});

@@ -139,21 +139,19 @@ std::string CentringProblem(const Board& b) {
     return {};
 }
 
-// Each puzzle that looks like an earlier one turned or mirrored is reported
-// once, against the first such puzzle; one already reported as a shifted
-// repeat is not reported again.
-std::vector<Diagnostic> TurnedRepeats(const Catalogue& c, const std::vector<int>& drawable,
-                                      const std::vector<bool>& shifted) {
+// Each of `compared` (puzzle indices) that looks like an earlier one turned
+// or mirrored is reported once, against the first such puzzle.
+std::vector<Diagnostic> TurnedRepeats(const Catalogue& c, const std::vector<int>& compared) {
     std::vector<Layout> layouts;
-    for (int k : drawable) {
+    for (int k : compared) {
         layouts.push_back(c.puzzles[static_cast<size_t>(k)].solution);
     }
     std::vector<Diagnostic> out;
     int reported = -1;
     for (const AlikePair& pair : AlikePairs(layouts, RepeatOverlap)) {
-        const int first = drawable[static_cast<size_t>(pair.first)];
-        const int second = drawable[static_cast<size_t>(pair.second)];
-        if (second == reported || shifted[static_cast<size_t>(second)]) {
+        const int first = compared[static_cast<size_t>(pair.first)];
+        const int second = compared[static_cast<size_t>(pair.second)];
+        if (second == reported) {
             continue;
         }
         reported = second;
@@ -169,6 +167,32 @@ std::vector<Diagnostic> TurnedRepeats(const Catalogue& c, const std::vector<int>
                                     Str("looks like puzzle ", first + 1, name, " (", where, ") ",
                                         PoseText(pair.likeness), ": they share ", share,
                                         " of their area; redraw one of them")});
+    }
+    return out;
+}
+
+std::vector<Diagnostic> ShippedCounts(const Catalogue& c) {
+    std::vector<Diagnostic> out;
+    const Origin file{c.puzzles.empty() ? std::string() : c.puzzles[0].where.file, 0};
+    if (c.puzzles.size() < MaxPuzzles) {
+        out.push_back({file, Str("the catalogue holds ", c.puzzles.size(),
+                                 " puzzles; the game's catalogue holds ", MaxPuzzles)});
+    }
+    std::array<int, CategoryCount + 1> count{};
+    std::array<const Puzzle*, CategoryCount + 1> first{};
+    for (const Puzzle& p : c.puzzles) {
+        if (p.category >= 1 && p.category <= CategoryCount) {
+            ++count[p.category];
+            first[p.category] = first[p.category] != nullptr ? first[p.category] : &p;
+        }
+    }
+    for (int n = 1; n <= CategoryCount; ++n) {
+        if (count[n] < ShippedPerCategoryLeast || count[n] > ShippedPerCategoryMost) {
+            out.push_back({first[n] != nullptr ? first[n]->where : file,
+                           Str("category ", n, " (", CategoryNames[n].english, ") holds ", count[n],
+                               " puzzles; the game's catalogue holds ", ShippedPerCategoryLeast,
+                               "..", ShippedPerCategoryMost, " in each category")});
+        }
     }
     return out;
 }
@@ -255,7 +279,7 @@ std::vector<Diagnostic> CheckPuzzle(const Puzzle& p, int number) {
     return out;
 }
 
-std::vector<Diagnostic> CheckCatalogue(const Catalogue& c) {
+std::vector<Diagnostic> CheckCatalogue(const Catalogue& c, const CheckOptions& options) {
     std::vector<Diagnostic> out;
     for (size_t n = 0; n < c.categories.size(); ++n) {
         const Category& cat = c.categories[n];
@@ -272,9 +296,9 @@ std::vector<Diagnostic> CheckCatalogue(const Catalogue& c) {
         }
     }
     std::map<std::string, int> seen;
-    // The puzzles that can be drawn, and which of them repeat another shifted.
-    std::vector<int> drawable;
-    std::vector<bool> shifted(c.puzzles.size());
+    // The puzzles that can be drawn and repeat no other shifted are compared
+    // turned and mirrored; a shifted repeat is reported as that alone.
+    std::vector<int> compared;
     int number = 0;
     for (const Puzzle& p : c.puzzles) {
         ++number;
@@ -284,17 +308,22 @@ std::vector<Diagnostic> CheckCatalogue(const Catalogue& c) {
         if (!PlacementProblems(p.solution).empty()) {
             continue;
         }
-        drawable.push_back(number - 1);
         std::string key = SilhouetteKey(p.solution);
         auto [it, fresh] = seen.emplace(key, number);
-        if (!fresh) {
-            shifted[number - 1] = true;
+        if (fresh) {
+            compared.push_back(number - 1);
+        } else {
             out.push_back({p.where, Prefix(p, number) +
                                         Str("has the same silhouette as puzzle ", it->second)});
         }
     }
-    for (Diagnostic& d : TurnedRepeats(c, drawable, shifted)) {
+    for (Diagnostic& d : TurnedRepeats(c, compared)) {
         out.push_back(std::move(d));
+    }
+    if (options.shipped) {
+        for (Diagnostic& d : ShippedCounts(c)) {
+            out.push_back(std::move(d));
+        }
     }
     if (c.puzzles.size() > MaxPuzzles) {
         out.push_back({c.puzzles[MaxPuzzles].where, Str("the catalogue holds ", c.puzzles.size(),

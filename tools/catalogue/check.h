@@ -32,8 +32,17 @@ std::string TargetText(const Layout& solution);
 // Problems of one puzzle on its own; `number` counts from 1.
 std::vector<Diagnostic> CheckPuzzle(const Puzzle& p, int number);
 
+// The catalogue the game ships holds all 330 puzzles, and each of the eight
+// categories between these many.
+inline constexpr int ShippedPerCategoryLeast = 38;
+inline constexpr int ShippedPerCategoryMost = 46;
+
+struct CheckOptions {
+    bool shipped = false;  // also the counts of the catalogue the game ships
+};
+
 // Every problem of the catalogue: each puzzle, repeated silhouettes, the
 // number of puzzles and the category names.
-std::vector<Diagnostic> CheckCatalogue(const Catalogue& c);
+std::vector<Diagnostic> CheckCatalogue(const Catalogue& c, const CheckOptions& options = {});
 
 }  // namespace tangram::catalogue

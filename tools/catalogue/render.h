@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Quarv Games
 
 // Contact sheets: every puzzle drawn as the pattern window shows it, black
-// Tans on the silver board, with its number, category and name below.
+// Tans on the silver board, with its number and names below.
 #pragma once
 
 #include <QImage>
@@ -16,11 +16,13 @@ struct SheetOptions {
     int last = 1 << 30;   // inclusive
     int scale = 2;        // pixels per cell
     bool seams = false;   // thin grey lines between the Tans
+    int category = 0;     // only this category's puzzles, under a heading; 0 all
     int maxWidth = 1600;  // the sheet's width in pixels decides the columns
 };
 
-// Needs a QGuiApplication for the fonts. Puzzles outside first..last are left
-// out; an empty range, or a sheet too large for memory, gives a null image.
+// Needs a QGuiApplication for the fonts. Puzzles outside first..last, or of
+// another category, are left out; nothing to draw, or a sheet too large for
+// memory, gives a null image.
 QImage RenderSheet(const Catalogue& c, const SheetOptions& options);
 
 }  // namespace tangram::catalogue
