@@ -12,10 +12,7 @@ namespace tangram::catalogue {
 
 namespace {
 
-struct Vec {
-    double x;
-    double y;
-};
+using Vec = Silhouette::Vec;
 
 constexpr double Root2 = 1.4142135623730951;
 
@@ -185,8 +182,8 @@ void FillConvex(const std::vector<Vec>& polygon, std::vector<uint64_t>& grid) {
         low = std::min(low, v.y);
         high = std::max(high, v.y);
     }
-    const int first = std::max(0, static_cast<int>(std::ceil(low - 0.5 - Eps)));
-    const int last = std::min(Side - 1, static_cast<int>(std::floor(high - 0.5 + Eps)));
+    const int first = static_cast<int>(std::ceil(std::max(low, 0.0) - 0.5 - Eps));
+    const int last = static_cast<int>(std::floor(std::min(high, double{Side}) - 0.5 + Eps));
     for (int row = first; row <= last; ++row) {
         const double y = row + 0.5;
         double left = 1e300;
@@ -206,8 +203,11 @@ void FillConvex(const std::vector<Vec>& polygon, std::vector<uint64_t>& grid) {
             left = std::min(left, x);
             right = std::max(right, x);
         }
-        const int from = std::max(0, static_cast<int>(std::ceil(left - 0.5 - Eps)));
-        const int to = std::min(Side - 1, static_cast<int>(std::floor(right - 0.5 + Eps)));
+        if (left > right) {
+            continue;
+        }
+        const int from = static_cast<int>(std::ceil(std::max(left, 0.0) - 0.5 - Eps));
+        const int to = static_cast<int>(std::floor(std::min(right, double{Side}) - 0.5 + Eps));
         uint64_t* line = grid.data() + static_cast<size_t>(row) * Words;
         for (int col = from; col <= to; ++col) {
             line[col / 64] |= uint64_t{1} << (col % 64);
@@ -227,13 +227,14 @@ std::string PoseText(const Likeness& l) {
 }
 
 Silhouette::Silhouette(const Layout& layout) {
+    const auto tans = TrueOutlines(Placements(layout));
     for (int pose = 0; pose < 16; ++pose) {
-        poses_.push_back(Sample(layout, pose % 8, pose >= 8));
+        poses_.push_back(Sample(tans, pose % 8, pose >= 8));
     }
 }
 
-Silhouette::Pose Silhouette::Sample(const Layout& layout, int turn, bool mirrored) {
-    const auto tans = TrueOutlines(Placements(layout));
+Silhouette::Pose Silhouette::Sample(const std::vector<std::vector<Vec>>& tans, int turn,
+                                    bool mirrored) {
     const Vec centre = CentreOfArea(tans);
     const double angle = turn * std::acos(-1.0) / 4;
     // Exact values at the quarter turns keep those poses sample for sample.

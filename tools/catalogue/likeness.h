@@ -49,6 +49,11 @@ public:
     static constexpr int Side = 384;
     static constexpr int Words = Side / 64;
 
+    struct Vec {
+        double x;
+        double y;
+    };
+
 private:
     struct Pose {
         int top = 0;                     // first row holding a sample
@@ -60,7 +65,8 @@ private:
         std::vector<uint16_t> rowCount;  // samples per row, top..bottom
         std::vector<uint16_t> colCount;  // samples per column, left..right
     };
-    static Pose Sample(const Layout& layout, int turn, bool mirrored);
+    // The seven outlines in true units, in one pose about their centre of area.
+    static Pose Sample(const std::vector<std::vector<Vec>>& tans, int turn, bool mirrored);
     static int Shared(const Pose& a, const Pose& b);
     static int Bound(const Pose& a, const Pose& b);
 
