@@ -20,8 +20,13 @@ inline constexpr int CatalogueRecordSize = 22;
 inline constexpr uint8_t SolvedBit = 8;
 
 // Where each Tan lies when a puzzle is set up: around the edge of the board.
-inline constexpr Layout StartLayout{
-    {{117, 71, 6}, {111, 77, 10}, {7, 74, 4}, {8, 8, 8}, {113, 8, 12}, {7, 42, 0}, {116, 43, 14}}};
+inline constexpr Layout StartLayout{{{117, 71, 6},
+                                     {111, 77, 10},
+                                     {7, 74, 4},
+                                     {8, 8, 8},
+                                     {113, 8, 12},
+                                     {7, 42, 0},
+                                     {116, 43, 14}}};
 
 struct GameData {
     std::array<Layout, MaxPuzzles + 1> PuzzleTable{};      // puzzles 1..PuzzleCount
