@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The figures' names, from the names file beside the catalogue. A name is
 // tied to a figure by the figure's 21 solution bytes, not by its number, so a
 // catalogue made or edited since the names were written never shows a name

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quarv Games
+
 # The figures' names on screen, on the real program with the shipped catalogue
 # and its names file: hovering the pattern window and a thumbnail of the
 # selection dialog brings up their tooltips, in English and in German. The

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The names file: a figure gets the name written for its own solution bytes
 // or none, whatever its number, and a damaged file never shows a wrong name.
 #include <fcntl.h>

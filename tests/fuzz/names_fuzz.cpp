@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Any bytes as a names file: every name that reaches a puzzle must be one its
 // own record's bytes were written for, and whatever is shown is well-formed
 // text without control characters.

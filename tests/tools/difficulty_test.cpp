@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The difficulty measure must put convex figures, whose outline hides every
 // seam, after figures whose Tans show themselves, and the catalogue made of
 // the designs must run easy to hard within each category.

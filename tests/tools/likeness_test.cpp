@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Two figures are one puzzle to the player when one is the other turned in
 // 45-degree steps, mirrored or nearly so; figures a player tells apart are
 // not.

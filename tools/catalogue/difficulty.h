@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // How hard a figure is to lay, from what makes Tangram figures hard: seams
 // that the silhouette hides, a compact outline that gives nothing away, and
 // few Tans that show one of their own corners.

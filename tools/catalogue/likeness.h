@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // How alike two silhouettes look to a player who may turn the book: each
 // figure is sampled on a fine grid around its centre of area, the second one
 // in all 8 turns of 45 degrees and their mirror images, and the best share of
