@@ -17,7 +17,7 @@ cp "$here/mexa.dat" "$here/mexa.names" "$work/"
 
 # The first animal of the catalogue: the names file lists the figures in
 # catalogue order after its header and category lines.
-level=$(grep '^figure' "$work/mexa.names" | awk -F'\t' '$3 == 3 { print NR; exit }')
+level=$(awk -F'\t' '$1 == "figure" && ++n && $3 == 3 { print n; exit }' "$work/mexa.names")
 [ -n "$level" ] || fail "the names file names no animal"
 
 # How many pixels of the screenshot differ from the other one within a box.
