@@ -17,6 +17,8 @@ play_packages=(
   build-essential cmake ninja-build pkg-config
   # Qt 6 widgets, multimedia, svg and the translation tools
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev
+  # the window manager's hints and frame extents are X11 properties
+  libxcb1-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   # Qt's own texts in German, and the icon theme a desktop user already has
   qt6-translations-l10n adwaita-icon-theme hicolor-icon-theme
@@ -29,6 +31,8 @@ test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # end-to-end tests under a real X server
   xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core
+  # the same under real window managers, and a Wayland compositor with XWayland
+  openbox xfwm4 dbus-daemon weston xwayland qt6-wayland
   # desktop integration and the Debian package
   desktop-file-utils appstream dpkg-dev fakeroot file lintian
 )

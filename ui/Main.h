@@ -105,6 +105,10 @@ public:
     bool SaveGame(const QString& path);
     void SaveGameAs();
     void SaveProgressIfChanged();
+    // The same without any dialog, for the end of the session: a game without
+    // a file gets one in the user's data folder, which "save" then names, so
+    // the next start goes on with it. A failure is not reported.
+    void SaveProgressQuietly();
     TSelectDlg* SelectDialog();
     TStatDlg* StatDialog();
 
@@ -112,6 +116,11 @@ public:
     // activation then asks for the language (when none is stored yet) and
     // shows the info dialog. A window shown otherwise (in tests) skips those.
     void ShowAtStart();
+    // What a confirmed close does, without asking or showing anything: for
+    // the end of the desktop session and the signals that end the program.
+    // Runs once; a close after it asks nothing more.
+    void EndSession();
+    bool SessionEnded() const { return ended_; }
     // The sounds: the wave list in the program, a recording in tests; without
     // a player the game is silent.
     void SetEffectPlayer(sound::EffectPlayer* waves) { waves_ = waves; }
@@ -209,5 +218,7 @@ private:
     WindowPlacer* placement_ = nullptr;
     HelpFile help_;
     bool startDialogs_ = false;
+    // The close-time saving and settings are done.
+    bool ended_ = false;
     int renderCount_ = 0;
 };

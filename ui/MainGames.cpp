@@ -170,6 +170,33 @@ void TMainForm::SaveProgressIfChanged() {
     }
 }
 
+QString FreeGameFileName(const QString& folder) {
+    const QDir dir(folder);
+    QString path = dir.filePath(QStringLiteral("Quarv Tangram.mxg"));
+    for (int n = 2; QFileInfo::exists(path); ++n) {
+        path = dir.filePath(QStringLiteral("Quarv Tangram %1.mxg").arg(n));
+    }
+    return path;
+}
+
+void TMainForm::SaveProgressQuietly() {
+    if (!game_.ProgressChanged) {
+        return;
+    }
+    QString path = QString::fromStdString(game_.GameFileName);
+    if (path.isEmpty()) {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        if (folder.isEmpty() || !QDir().mkpath(folder)) {
+            return;
+        }
+        path = FreeGameFileName(folder);
+    }
+    if (tangram::SaveGame(game_, path.toStdString()) == tangram::GameFileResult::Ok) {
+        game_.ProgressChanged = false;
+        game_.GameFileName = path.toStdString();
+    }
+}
+
 // Saving to the known file leaves ProgressChanged as it is, so a later close,
 // load or new game writes the same file once more without asking.
 void TMainForm::SaveBtnClick() {

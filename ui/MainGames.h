@@ -23,6 +23,9 @@ QString GameMessageText(GameMessage message, const QString& path, int tongue);
 // one added.
 QString WithGameExtension(const QString& path);
 
+// A name for a new game file in `folder` that no file has yet.
+QString FreeGameFileName(const QString& folder);
+
 // The save dialog starts beside the program when the player may write there,
 // else in the documents folder.
 QString SaveDialogFolder(const std::string& programDir);

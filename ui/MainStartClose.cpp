@@ -51,7 +51,8 @@ void TMainForm::FormActivate() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (!FormCloseQuery()) {
+    // After the end of the session everything is saved: the window just goes.
+    if (!ended_ && !FormCloseQuery()) {
         event->ignore();
         return;
     }
@@ -70,10 +71,31 @@ bool TMainForm::FormCloseQuery() {
     return answer == TYesNoDlg::Yes;
 }
 
+// The session may end while a dialog of the close is open; it then saves
+// and writes everything itself, once.
 void TMainForm::FormClose() {
-    ShowInfo();
+    if (!ended_) {
+        ShowInfo();
+    }
+    if (ended_) {
+        return;
+    }
     help_.Quit();
     SaveProgressIfChanged();
+    if (ended_) {
+        return;
+    }
+    ended_ = true;
+    WriteCloseSettings();
+}
+
+void TMainForm::EndSession() {
+    if (ended_) {
+        return;
+    }
+    ended_ = true;
+    help_.Quit();
+    SaveProgressQuietly();
     WriteCloseSettings();
 }
 

@@ -18,18 +18,12 @@
 #include "names.h"
 #include "tangdata.h"
 #include "widgets/boardcanvas.h"
+#include "widgets/placement.h"
 
 // The resources of the selection and statistics dialogs live in a library, so
 // they are registered by hand before the first use.
 void InitSelectionAssets() {
     Q_INIT_RESOURCE(selection);
-}
-
-QPoint CentreOverMain(const QWidget* main, QSize dialogFrame) {
-    const QRect frame = main->frameGeometry();
-    const int left = frame.left() + (frame.width() - dialogFrame.width()) / 2;
-    const int top = frame.top() + frame.height() - (main->height() + dialogFrame.height()) / 2;
-    return {left, top};
 }
 
 int StatusIcon(uint8_t status) {
@@ -124,9 +118,7 @@ void TSelectDlg::showEvent(QShowEvent* event) {
 }
 
 void TSelectDlg::FormActivate() {
-    if (mainWindow_ != nullptr) {
-        move(CentreOverMain(mainWindow_, frameGeometry().size()));
-    }
+    CentreOver(this, mainWindow_);
     const int t = game_.Tongue;
     CancelBtn->setText(Text(t, "Cancel", "Abbruch"));
     setWindowTitle(Text(t, "Select Tangram", "Tangram wählen"));

@@ -22,12 +22,6 @@ class QToolButton;
 // Registers the status icons and the dialogs' glyphs.
 void InitSelectionAssets();
 
-// Where a dialog's frame goes so that its middle lies on the middle of the main
-// window's client area: left = main.left + (main.width - dlg.width) div 2,
-// top = main.top + main.height - (main.clientHeight + dlg.height) div 2, with
-// main.* its frame and divisions toward zero.
-QPoint CentreOverMain(const QWidget* main, QSize dialogFrame);
-
 // The status icon drawn on a thumbnail: -1 for none, else its index in the
 // strip (0 the solved mark, 1..7 the Tans laid in advance).
 int StatusIcon(uint8_t status);

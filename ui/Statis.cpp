@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "Select.h"
+#include "widgets/placement.h"
 
 QString GameName(const std::string& gameFileName) {
     const QString name = QFileInfo(QString::fromStdString(gameFileName)).fileName();
@@ -114,9 +115,7 @@ void TStatDlg::showEvent(QShowEvent* event) {
 }
 
 void TStatDlg::FormActivate() {
-    if (mainWindow_ != nullptr) {
-        move(CentreOverMain(mainWindow_, frameGeometry().size()));
-    }
+    CentreOver(this, mainWindow_);
     const int total = game_.PuzzleCount;
     SolvedCount_ = CountSolved(game_);
     // An empty catalogue still shows an empty bar, never a busy one.

@@ -6,6 +6,9 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <algorithm>
+#include <cstring>
+#include <vector>
 
 #include "Main.h"
 #include "MainGames.h"
@@ -16,11 +19,43 @@
 #include "raster.h"
 #include "store.h"
 #include "widgets/placement.h"
+#include "widgets/sessionend.h"
+
+namespace {
+
+// The pattern window floats where the player left it and the window opens with
+// its outline growing on the screen: both need a window system that lets a
+// program place its windows. Under Wayland the game therefore runs through
+// XWayland where the session offers it, unless the player chose a platform
+// with Qt's own QT_QPA_PLATFORM or -platform; Wayland alone still works.
+std::vector<char*> WithPlatform(int argc, char** argv) {
+    std::vector<char*> arguments(argv, argv + argc);
+    const bool chosen = qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||
+                        std::any_of(argv, argv + argc, [](const char* argument) {
+                            return std::strcmp(argument, "-platform") == 0;
+                        });
+    if (!chosen && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        static char option[] = "-platform";
+        static char platforms[] = "xcb;wayland";
+        arguments.insert(arguments.begin() + std::min(argc, 1), {option, platforms});
+    }
+    arguments.push_back(nullptr);
+    return arguments;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    std::vector<char*> arguments = WithPlatform(argc, argv);
+    int count = int(arguments.size()) - 1;
+    QApplication app(count, arguments.data());
     QApplication::setOrganizationName(QStringLiteral("QuarvGames"));
     QApplication::setApplicationName(QStringLiteral("QuarvTangram"));
+    // Docks and task bars find the game's name and icon under this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quarvgames.QuarvTangram"));
+    // Installed first, so that it stays until the windows have written their
+    // placements at the very end.
+    SessionEndSignals endSignals;
     InitAssets();
     QIcon icon(QStringLiteral(":/icon.svg"));
     icon.addFile(QStringLiteral(":/icon48.png"), QSize(48, 48));
@@ -58,8 +93,20 @@ int main(int argc, char** argv) {
     // screen is gone.
     const QPoint stored(ReadSettingInt(Common, QStringLiteral("pleft"), 500),
                         ReadSettingInt(Common, QStringLiteral("ptop"), 50));
-    TPatForm patForm(game, MendedPosition(stored, TPatForm::ClientSize));
+    TPatForm patForm(game, MendedPosition(stored, TPatForm::ClientSize), &mainForm);
     mainForm.SetPatternWindow(&patForm);
+
+    // The end of the session, the signals that end the program and any other
+    // way out save and write what a confirmed close does; then the windows
+    // are destroyed and store their placements.
+    const auto endSession = [&mainForm] {
+        mainForm.EndSession();
+        QCoreApplication::exit(0);
+    };
+    QObject::connect(&endSignals, &SessionEndSignals::received, &mainForm, endSession);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainForm, endSession);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &mainForm, &TMainForm::EndSession);
+
     mainForm.ShowAtStart();
     patForm.show();
     return QApplication::exec();

@@ -11,9 +11,11 @@
 #include "names.h"
 #include "store.h"
 #include "tangdata.h"
+#include "widgets/placement.h"
+#include "widgets/x11frame.h"
 
-TPatForm::TPatForm(const tangram::GameData& game, QPoint position, QWidget* parent)
-    : QWidget(parent,
+TPatForm::TPatForm(const tangram::GameData& game, QPoint position, QWidget* mainWindow)
+    : QWidget(mainWindow,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
       game_(game) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -25,8 +27,23 @@ TPatForm::TPatForm(const tangram::GameData& game, QPoint position, QWidget* pare
 }
 
 TPatForm::~TPatForm() {
-    settings::WriteSettingInt(settings::Common, QStringLiteral("pleft"), x());
-    settings::WriteSettingInt(settings::Common, QStringLiteral("ptop"), y());
+    const QPoint at = WindowsCanBePlaced() ? pos() : position_;
+    settings::WriteSettingInt(settings::Common, QStringLiteral("pleft"), at.x());
+    settings::WriteSettingInt(settings::Common, QStringLiteral("ptop"), at.y());
+}
+
+void TPatForm::SetPosition(QPoint position) {
+    position_ = position;
+    // Before the window has a frame, Qt asks the window manager to put the
+    // frame's corner here; afterwards it moves the frame itself.
+    move(position);
+}
+
+// Told again at every showing: a window manager reads the hints when it
+// takes the window on.
+void TPatForm::showEvent(QShowEvent* event) {
+    x11::MarkMoveOnlyTool(this);
+    QWidget::showEvent(event);
 }
 
 QString TPatForm::TitleFor(int puzzle, uint8_t status) {

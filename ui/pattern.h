@@ -19,13 +19,16 @@ public:
     static constexpr QSize ClientSize{241, 160};
     static constexpr int PixelsPerCell = 2;
 
+    // With the main window as `mainWindow` the window manager keeps it above
+    // that one.
     explicit TPatForm(const tangram::GameData& game, QPoint position = DefaultPosition,
-                      QWidget* parent = nullptr);
+                      QWidget* mainWindow = nullptr);
     // Stores the window's position for the next start ("pleft", "ptop").
     ~TPatForm() override;
 
-    // Where the window's top-left corner lies on the screen; taken as it is.
-    void SetPosition(QPoint position) { move(position); }
+    // Where the window's outer top-left corner lies on the screen; taken as
+    // it is.
+    void SetPosition(QPoint position);
     // The title and the silhouette anew, after the puzzle or its status changed.
     void Refresh();
     // The puzzle's number, and for a finished puzzle whether it was solved or
@@ -35,7 +38,11 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     const tangram::GameData& game_;
+    // Where the window was put. Wayland tells no program where its windows
+    // are, so there the position read at the start is kept for the next one.
+    QPoint position_;
 };

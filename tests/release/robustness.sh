@@ -70,7 +70,7 @@ alive() {
     kill -0 "$pid" 2>/dev/null || fail "the game ended $*"
 }
 
-# Visible windows of a kind: NORMAL (main window), UTILITY (pattern window) or
+# Visible windows of a kind: NORMAL (main window), TOOLBAR (pattern window) or
 # DIALOG (message boxes and the other dialogs).
 windows_of() {
     local id
@@ -198,7 +198,7 @@ for _ in 1 2 3 4 5; do record; done >"$dir/prog/mexa.dat"
 record | head -c 13 >>"$dir/prog/mexa.dat"
 launch
 main=$(main_window)
-pattern=$(wait_for UTILITY) || fail "no pattern window"
+pattern=$(wait_for TOOLBAR) || fail "no pattern window"
 [ "$(title "$pattern")" = 5 ] || fail "pattern window says '$(title "$pattern")', not 5"
 finish
 
@@ -209,7 +209,7 @@ LC_ALL=C awk 'BEGIN { srand(7); for (i = 0; i < 7 * 22 + 3; i++) printf "%c", in
     >"$dir/prog/mexa.dat"
 launch
 main=$(main_window)
-pattern=$(wait_for UTILITY) || fail "no pattern window"
+pattern=$(wait_for TOOLBAR) || fail "no pattern window"
 [ "$(title "$pattern")" = 7 ] || fail "pattern window says '$(title "$pattern")', not 7"
 # Drag the square and a large triangle by their reference points from where
 # the start layout puts them into the middle and put them down there, flip
@@ -263,7 +263,7 @@ new_case settings_garbage level=abc tongue=7 sound=yes MainForm=1,2,3 pleft=-999
     wid=-5 hig=abc
 launch
 main=$(main_window)
-pattern=$(wait_for UTILITY) || fail "no pattern window"
+pattern=$(wait_for TOOLBAR) || fail "no pattern window"
 check_on_screen "$main" 337 133
 check_on_screen "$pattern" 50 50
 [ "$(title "$pattern")" = 1 ] || fail "pattern window says '$(title "$pattern")', not 1"

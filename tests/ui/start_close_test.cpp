@@ -241,12 +241,13 @@ private slots:
         form->ShowAtStart();
         QTRY_VERIFY(answers.Done());
         if (expected.isNull()) {
-            // The design size in the middle of the screen.
-            const QRect screen = QGuiApplication::primaryScreen()->geometry();
+            // The design size, its frame in the middle of the free area.
+            const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+            const QSize outer = form->frameGeometry().size();
             QCOMPARE(form->size(), TMainForm::DesignClientSize);
             QCOMPARE(form->frameGeometry().topLeft(),
-                     QPoint((screen.width() - TMainForm::DesignClientSize.width()) / 2,
-                            (screen.height() - TMainForm::DesignClientSize.height()) / 2));
+                     area.topLeft() + QPoint((area.width() - outer.width()) / 2,
+                                             (area.height() - outer.height()) / 2));
         } else {
             // The stored bounds are the outer ones, frame included.
             QTRY_COMPARE(form->frameGeometry(), expected);

@@ -7,10 +7,13 @@
 #include <QGuiApplication>
 #include <QRegion>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "store.h"
+#include "x11frame.h"
 
 using tangram::ScreenRect;
 
@@ -30,16 +33,6 @@ QPoint CentredOver(const QRect& mainFrame, int mainClientHeight, QSize dialogFra
 
 namespace {
 
-// A dialog that has never been shown has no frame yet; it will get one like
-// the main window's.
-QSize OuterSize(const QWidget* dialog, const QWidget* mainWindow) {
-    const QSize outer = dialog->frameGeometry().size();
-    if (outer != dialog->size() || mainWindow == nullptr) {
-        return outer;
-    }
-    return dialog->size() + (mainWindow->frameGeometry().size() - mainWindow->size());
-}
-
 ScreenRect ToScreenRect(const QRect& r) {
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
@@ -48,14 +41,76 @@ QRect ToQRect(const ScreenRect& r) {
     return {r.left, r.top, r.Width(), r.Height()};
 }
 
+// The frame Qt has seen round a window that has been shown.
+std::optional<QMargins> QtFrame(const QWidget* window) {
+    const QRect outer = window->frameGeometry(), inner = window->geometry();
+    if (outer == inner) {
+        return std::nullopt;
+    }
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
+}
+
 }  // namespace
+
+QMargins FrameOf(const QWidget* window, const QWidget* like) {
+    if (x11::Connected()) {
+        if (auto frame = x11::FrameExtents(window)) {
+            return *frame;
+        }
+    }
+    if (auto seen = QtFrame(window)) {
+        return *seen;
+    }
+    if (like != nullptr) {
+        return FrameOf(like);
+    }
+    return {};
+}
+
+QRect ClientBounds(const QWidget* window) {
+    if (x11::Connected() && window->isVisible()) {
+        if (auto client = x11::ClientGeometry(window)) {
+            return *client;
+        }
+    }
+    return window->geometry();
+}
+
+QRect OuterBounds(const QWidget* window) {
+    if (x11::Connected()) {
+        if (auto frame = x11::FrameExtents(window)) {
+            return ClientBounds(window).marginsAdded(*frame);
+        }
+    }
+    return window->frameGeometry();
+}
+
+// The client area goes where the frame leaves room for it; Qt tells the window
+// manager to keep a client placed this way where it is. The native window is
+// told too: a widget's geometry alone leaves a window made beforehand to be
+// placed by the window manager.
+void PlaceOuter(QWidget* window, QPoint corner, const QMargins& frame) {
+    const QRect client(corner + QPoint(frame.left(), frame.top()), window->size());
+    window->setGeometry(client);
+    if (QWindow* handle = window->windowHandle()) {
+        handle->setGeometry(client);
+    }
+}
+
+bool WindowsCanBePlaced() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 
 void CentreOver(QWidget* dialog, const QWidget* mainWindow) {
     if (mainWindow == nullptr) {
         return;
     }
-    dialog->move(CentredOver(mainWindow->frameGeometry(), mainWindow->height(),
-                             OuterSize(dialog, mainWindow)));
+    const QMargins frame = FrameOf(dialog, mainWindow);
+    PlaceOuter(dialog,
+               CentredOver(OuterBounds(mainWindow), ClientBounds(mainWindow).height(),
+                           dialog->size().grownBy(frame)),
+               frame);
 }
 
 void CentreOnScreen(QWidget* window, const QWidget* mainWindow) {
@@ -66,9 +121,12 @@ void CentreOnScreen(QWidget* window, const QWidget* mainWindow) {
         return;
     }
     const QRect area = screen->geometry();
-    const QSize outer = OuterSize(window, mainWindow);
-    window->move(area.left() + (area.width() - outer.width()) / 2,
-                 area.top() + (area.height() - outer.height()) / 2);
+    const QMargins frame = FrameOf(window, mainWindow);
+    const QSize outer = window->size().grownBy(frame);
+    PlaceOuter(window,
+               QPoint(area.left() + (area.width() - outer.width()) / 2,
+                      area.top() + (area.height() - outer.height()) / 2),
+               frame);
 }
 
 std::vector<ScreenRect> ScreenRects() {
@@ -94,12 +152,14 @@ WindowPlacer::WindowPlacer(QWidget* window) : QObject(window), window_(window) {
     window->installEventFilter(this);
 }
 
-// A window restored maximised gets its stored size once it is in its normal
-// state for the first time, when its frame is known.
+// The frame of the normal state is taken up again whenever the window is in
+// it, in case the window manager has changed its look meanwhile.
 bool WindowPlacer::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window_ && event->type() == QEvent::WindowStateChange &&
-        window_->windowState() == Qt::WindowNoState && wantedOuter_.isValid()) {
-        QTimer::singleShot(0, this, &WindowPlacer::MatchOuterSize);
+    const QEvent::Type type = event->type();
+    if (watched == window_ &&
+        (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize) &&
+        window_->isVisible() && window_->windowState() == Qt::WindowNoState) {
+        normalFrame_ = FrameOf(window_);
     }
     return QObject::eventFilter(watched, event);
 }
@@ -111,16 +171,10 @@ tangram::WindowPlacement WindowPlacer::Current() const {
                      : (state & Qt::WindowMaximized) ? tangram::ShowCommand::Maximised
                                                      : tangram::ShowCommand::Normal;
     // The outer bounds the window has, or had before it was maximised.
-    const QRect frame = window_->frameGeometry();
-    const QMargins margins(
-        window_->geometry().left() - frame.left(), window_->geometry().top() - frame.top(),
-        frame.right() - window_->geometry().right(), frame.bottom() - window_->geometry().bottom());
     const bool normalState = !(state & (Qt::WindowMinimized | Qt::WindowMaximized));
-    QRect normal = normalState ? frame : window_->normalGeometry().marginsAdded(margins);
-    if (!normalState && restoredOuter_.isValid() && window_->normalGeometry() == restoredNormal_) {
-        normal = restoredOuter_;
-    }
-    placement.normal = ToScreenRect(normal.isValid() ? normal : frame);
+    const QRect normal =
+        normalState ? OuterBounds(window_) : window_->normalGeometry().marginsAdded(normalFrame_);
+    placement.normal = ToScreenRect(normal.isValid() ? normal : OuterBounds(window_));
     return placement;
 }
 
@@ -135,35 +189,41 @@ void WindowPlacer::Save() {
     settings::EraseSetting(settings::Common, name + QStringLiteral("Font"));
 }
 
+// Everything is put in place before the window is shown: the window manager
+// tells the frame it will add beforehand, so the outer bounds come out right
+// at once.
 Qt::WindowStates WindowPlacer::Restore() {
+    window_->winId();
+    normalFrame_ = FrameOf(window_);
     const QString text =
         settings::ReadSettingString(settings::Common, QString::fromLatin1(SettingName));
     const auto placement = tangram::ParsePlacement(text.toStdString());
     if (!placement) {
         // First start, or a value we do not understand: the design size in the
-        // middle of the primary screen.
+        // middle of the primary screen's free area, smaller where it does not
+        // fit.
         QScreen* screen = QGuiApplication::primaryScreen();
         if (screen != nullptr) {
-            const QRect area = screen->geometry();
-            window_->move(area.left() + (area.width() - window_->width()) / 2,
-                          area.top() + (area.height() - window_->height()) / 2);
+            const QRect area = screen->availableGeometry();
+            const QSize client = window_->size()
+                                     .boundedTo(area.size().shrunkBy(normalFrame_))
+                                     .expandedTo(window_->minimumSize());
+            window_->resize(client);
+            const QSize outer = client.grownBy(normalFrame_);
+            PlaceOuter(window_,
+                       QPoint(area.left() + (area.width() - outer.width()) / 2,
+                              area.top() + (area.height() - outer.height()) / 2),
+                       normalFrame_);
         }
-        wantedOuter_ = QSize();
-        restoredOuter_ = QRect();
         return Qt::WindowNoState;
     }
     const auto screens = ScreenRects();
     const ScreenRect bounds =
         screens.empty() ? placement->normal
                         : tangram::ClampToDesktop(placement->normal, tangram::DesktopBox(screens));
-    // The stored bounds are the outer ones; the frame is not known before the
-    // window is shown, so the size is matched again once it is.
     const QRect outer = ToQRect(bounds);
-    window_->move(outer.topLeft());
-    window_->resize(outer.size().expandedTo(window_->minimumSize()));
-    wantedOuter_ = outer.size();
-    restoredOuter_ = outer;
-    restoredNormal_ = window_->geometry();
+    window_->resize(outer.size().shrunkBy(normalFrame_).expandedTo(window_->minimumSize()));
+    PlaceOuter(window_, outer.topLeft(), normalFrame_);
     // A window closed while minimised comes back in its normal state: a game
     // that starts invisible looks like one that did not start.
     return placement->show == tangram::ShowCommand::Maximised ? Qt::WindowMaximized
@@ -175,13 +235,16 @@ void WindowPlacer::Show() {
         return;
     }
     state_ = Restore();
-    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+    // Nothing to see on the offscreen platform; on Wayland the outline would
+    // be a window of its own, put wherever the compositor likes.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen") || !WindowsCanBePlaced()) {
         Finish();
         return;
     }
     QScreen* screen = window_->screen();
-    to_ = state_ & Qt::WindowMaximized && screen != nullptr ? screen->availableGeometry()
-                                                            : window_->frameGeometry();
+    to_ = state_ & Qt::WindowMaximized && screen != nullptr
+              ? screen->availableGeometry()
+              : window_->geometry().marginsAdded(normalFrame_);
     from_ = QRect(to_.center(), QSize(2, 2));
     outline_ = new QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                                         Qt::X11BypassWindowManagerHint);
@@ -232,22 +295,4 @@ void WindowPlacer::Finish() {
     // hands out the focus.
     window_->raise();
     window_->activateWindow();
-    if (wantedOuter_.isValid() && !(state_ & Qt::WindowMaximized)) {
-        // The window manager frames the window a moment after it is shown.
-        QTimer::singleShot(200, this, &WindowPlacer::MatchOuterSize);
-    }
-}
-
-void WindowPlacer::MatchOuterSize() {
-    if (window_ == nullptr || window_->windowState() != Qt::WindowNoState ||
-        !wantedOuter_.isValid()) {
-        return;
-    }
-    const QSize frame = window_->frameGeometry().size() - window_->size();
-    const QSize wanted = wantedOuter_ - frame;
-    wantedOuter_ = QSize();
-    restoredOuter_ = QRect();
-    if (window_->size() != wanted) {
-        window_->resize(wanted.expandedTo(window_->minimumSize()));
-    }
 }

@@ -25,10 +25,27 @@ QFont DialogFont(int pixelHeight, bool bold);
 // height and half the main window's client height above the main window's
 // bottom. Divisions round toward zero.
 QPoint CentredOver(const QRect& mainFrame, int mainClientHeight, QSize dialogFrame);
+// Both put the dialog's outer frame in place before it is shown, so it is
+// where it belongs from its first showing on.
 void CentreOver(QWidget* dialog, const QWidget* mainWindow);
 // Centres the window on the screen the main window is on (the primary screen
 // when there is none).
 void CentreOnScreen(QWidget* window, const QWidget* mainWindow);
+
+// The frame the window manager puts round the window, or will put round one
+// not shown yet; where it cannot tell, the frame of the window `like`, else
+// none.
+QMargins FrameOf(const QWidget* window, const QWidget* like = nullptr);
+// The window's client area on the screen, as it is at this moment.
+QRect ClientBounds(const QWidget* window);
+// The window's outer bounds: its client area and the frame round it.
+QRect OuterBounds(const QWidget* window);
+// Moves the window so that its outer top-left corner lies at `corner`, given
+// the frame it has or will get.
+void PlaceOuter(QWidget* window, QPoint corner, const QMargins& frame);
+// False where the window system keeps the placing of windows to itself
+// (Wayland): there a window's position can be neither set nor read.
+bool WindowsCanBePlaced();
 
 // The screens as plain rectangles, for the arithmetic of settings/placement.h.
 std::vector<tangram::ScreenRect> ScreenRects();
@@ -67,7 +84,6 @@ protected:
 private:
     void Step();
     void Finish();
-    void MatchOuterSize();
 
     QPointer<QWidget> window_;
     QWidget* outline_ = nullptr;
@@ -75,11 +91,9 @@ private:
     int frame_ = 0;
     QRect from_;
     QRect to_;
-    // The stored outer bounds and the client bounds they were turned into:
-    // until the window has been in its normal state once, its normal bounds
-    // are the stored ones, whatever frame the window manager added.
-    QSize wantedOuter_;
-    QRect restoredOuter_;
-    QRect restoredNormal_;
+    // The frame of the window in its normal state. A maximised window has
+    // another one (often none at the sides), so its normal bounds are its
+    // normal client area with this frame.
+    QMargins normalFrame_;
     Qt::WindowStates state_ = Qt::WindowNoState;
 };
