@@ -74,7 +74,14 @@ QString THintDlg::EnglishRules() {
         "the Tans turn green and the figure is marked as solved.\n"
         "\n"
         "The other buttons explain themselves: rest the mouse on a button for a moment to read "
-        "its hint.\n");
+        "its hint.\n"
+        "\n"
+        "Every button has its key: Ctrl+N new game, Ctrl+O load a game, Ctrl+S save the game, "
+        "M sound on or off, T statistics, F choose a figure, H help (the solution flashes), "
+        "Page Down next figure, Page Up previous figure, Ctrl+Q end the game, L language, "
+        "F1 these rules, I who made the game. Tab goes from button to button, and the space "
+        "bar presses the one with the focus. In the figure selection the arrow keys move "
+        "through the figures and Enter takes the marked one.\n");
 }
 
 QString THintDlg::GermanRules() {
@@ -111,5 +118,12 @@ QString THintDlg::GermanRules() {
         "Stimmen beide überein, werden die Tans grün, und die Figur wird als gelöst markiert.\n"
         "\n"
         "Die übrigen Knöpfe erklären sich selbst: Halte die Maus einen Moment über einen Knopf, "
-        "dann erscheint sein Hinweis.\n");
+        "dann erscheint sein Hinweis.\n"
+        "\n"
+        "Jeder Knopf hat seine Taste: Strg+N neues Spiel, Strg+O Spiel laden, Strg+S Spiel "
+        "speichern, M Geräusche an oder aus, T Statistik, F Figur wählen, H Hilfe (die Lösung "
+        "blitzt auf), Bild ab nächste Figur, Bild auf vorige Figur, Strg+Q Spiel beenden, "
+        "L Sprache, F1 diese Regeln, I wer das Spiel gemacht hat. Mit Tab gehst Du von Knopf zu "
+        "Knopf, die Leertaste drückt den, der den Fokus hat. In der Figurenauswahl wandern die "
+        "Pfeiltasten durch die Figuren, und Enter nimmt die markierte.\n");
 }

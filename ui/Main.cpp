@@ -84,6 +84,10 @@ void TMainForm::Localize() {
     TongueBtn->setToolTip(tr("Ich spreche nicht englisch."));
     RulesBtn->setToolTip(tr("What's to do here?"));
     InfoBtn->setToolTip(tr("Who did this QUARV GAME?"));
+    // A screen reader names each button by its hint.
+    for (const ToolKey& key : ToolKeys()) {
+        key.button->setAccessibleName(key.button->toolTip());
+    }
     qvkScroll_->setText(
         tr("Click here and pay Quarv Games a visit on the web!     "
            "Quarv puzzle games keep every player from 8 to 88 thinking.     "

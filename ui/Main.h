@@ -8,9 +8,11 @@
 
 #include <QCursor>
 #include <QImage>
+#include <QKeySequence>
 #include <QRect>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "data.h"
 #include "hand.h"
@@ -91,6 +93,13 @@ public:
     // How often the whole board was drawn afresh.
     int BoardRenderCount() const { return renderCount_; }
 
+    // The keys of the tool buttons.
+    struct ToolKey {
+        QToolButton* button;
+        QKeySequence keys;
+    };
+    std::vector<ToolKey> ToolKeys() const;
+
     // Down while sounds are on.
     bool SoundOn() const;
     void SetSoundOn(bool on);
@@ -160,6 +169,7 @@ private:
     void CreateToolBar();
     QToolButton* AddToolButton(const char* name, int left, int width, const QIcon& glyph,
                                int glyphSize);
+    void AddShortcuts();
     void UpdateSoundGlyph();
     void FormResize();
     void FormPaint();

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 
 #include "Main.h"
@@ -62,11 +63,43 @@ void ForEachOutlinePixel(const QPolygon& closed, Visit&& visit) {
     }
 }
 
+// Visits the picture's own pixels of a closed outline one board pixel wide,
+// each once. At a scale factor above 1 the line runs between the vertices in
+// the finer pixels and is as wide as one board pixel, so edges are finer but
+// the outline covers what it covers at the scale of 1.
+template <typename Visit>
+void ForEachPicturePixel(const QPolygon& closed, qreal ratio, Visit&& visit) {
+    if (ratio == 1.0) {
+        ForEachOutlinePixel(closed, visit);
+        return;
+    }
+    const int width = std::max(1, int(std::lround(ratio)));
+    QPolygon scaled;
+    for (const QPoint& p : closed) {
+        scaled << QPoint(int(std::lround(p.x() * ratio)), int(std::lround(p.y() * ratio)));
+    }
+    const QRect bounds = scaled.boundingRect().adjusted(0, 0, width, width);
+    QImage seen(bounds.size(), QImage::Format_Grayscale8);
+    seen.fill(0);
+    ForEachOutlinePixel(scaled, [&](int x, int y) {
+        for (int dy = 0; dy < width; ++dy) {
+            uchar* row = seen.scanLine(y + dy - bounds.top());
+            for (int dx = 0; dx < width; ++dx) {
+                uchar& mark = row[x + dx - bounds.left()];
+                if (mark == 0) {
+                    mark = 1;
+                    visit(x + dx, y + dy);
+                }
+            }
+        }
+    });
+}
+
 // Flips the pixels of a closed outline with `colour`.
 void XorOutline(QImage& image, const QPolygon& closed, QRgb colour) {
     const QRgb bits = colour & 0xFFFFFF;
     const QRect inside = image.rect();
-    ForEachOutlinePixel(closed, [&](int x, int y) {
+    ForEachPicturePixel(closed, image.devicePixelRatio(), [&](int x, int y) {
         if (inside.contains(x, y)) {
             reinterpret_cast<QRgb*>(image.scanLine(y))[x] ^= bits;
         }
@@ -143,10 +176,24 @@ QRect TMainForm::FillPiece(QPainter& painter, int tan, Colour fill, Colour pen) 
     painter.drawPolygon(polygon);
     // Qt leaves out a corner pixel or so of the outline that the held Tan
     // showed; the edge is drawn over it, so a put-down leaves none of it behind.
-    QPolygon edge;
-    ForEachOutlinePixel(QPolygon(polygon) << polygon.value(0),
-                        [&edge](int x, int y) { edge << QPoint(x, y); });
-    painter.drawPoints(edge);
+    const qreal ratio = box_->picture().devicePixelRatio();
+    if (ratio == 1.0) {
+        QPolygon edge;
+        ForEachOutlinePixel(QPolygon(polygon) << polygon.value(0),
+                            [&edge](int x, int y) { edge << QPoint(x, y); });
+        painter.drawPoints(edge);
+    } else {
+        // Straight into the picture's own pixels: the painter draws at once,
+        // so its polygon is there already.
+        QImage& picture = box_->picture();
+        const QRgb colour = ToQColor(pen).rgb();
+        const QRect inside = picture.rect();
+        ForEachPicturePixel(QPolygon(polygon) << polygon.value(0), ratio, [&](int x, int y) {
+            if (inside.contains(x, y)) {
+                reinterpret_cast<QRgb*>(picture.scanLine(y))[x] = colour;
+            }
+        });
+    }
     return polygon.boundingRect().adjusted(-1, -1, 1, 1);
 }
 

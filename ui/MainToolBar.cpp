@@ -7,6 +7,8 @@
 #include <QEvent>
 #include <QFrame>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QShortcut>
 #include <QToolButton>
 #include <initializer_list>
 
@@ -36,7 +38,8 @@ QToolButton* TMainForm::AddToolButton(const char* name, int left, int width, con
     auto* button = new QToolButton(ToolPanel);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab, in the order of the bar; the board takes no keys.
+    button->setFocusPolicy(Qt::TabFocus);
     button->setGeometry(left, 4, width, 25);
     button->setIconSize(QSize(glyphSize, glyphSize));
     button->setIcon(glyph);
@@ -85,6 +88,35 @@ void TMainForm::CreateToolBar() {
     connect(TongueBtn, &QToolButton::clicked, this, &TMainForm::TongueBtnClick);
     connect(RulesBtn, &QToolButton::clicked, this, &TMainForm::rules);
     connect(InfoBtn, &QToolButton::clicked, this, &TMainForm::info);
+    AddShortcuts();
+}
+
+std::vector<TMainForm::ToolKey> TMainForm::ToolKeys() const {
+    return {{NewgameBtn, QKeySequence::New},         {LoadBtn, QKeySequence::Open},
+            {SaveBtn, QKeySequence::Save},           {SoundBtn, QKeySequence(Qt::Key_M)},
+            {StatBtn, QKeySequence(Qt::Key_T)},      {SelectBtn, QKeySequence(Qt::Key_F)},
+            {TipBtn, QKeySequence(Qt::Key_H)},       {UpBtn, QKeySequence(Qt::Key_PageDown)},
+            {DownBtn, QKeySequence(Qt::Key_PageUp)}, {ExitBtn, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+            {TongueBtn, QKeySequence(Qt::Key_L)},    {RulesBtn, QKeySequence(Qt::Key_F1)},
+            {InfoBtn, QKeySequence(Qt::Key_I)}};
+}
+
+// Each key does what its button does, in the pattern window too; a modal
+// dialog keeps them to itself.
+void TMainForm::AddShortcuts() {
+    for (const ToolKey& key : ToolKeys()) {
+        auto* shortcut = new QShortcut(key.keys, this);
+        shortcut->setContext(Qt::ApplicationShortcut);
+        QToolButton* button = key.button;
+        if (button == TipBtn) {
+            // On the press, as with the mouse; a held key flashes once.
+            shortcut->setAutoRepeat(false);
+            connect(shortcut, &QShortcut::activated, this, &TMainForm::TipBtnMouseDown);
+        } else {
+            shortcut->setAutoRepeat(button == UpBtn || button == DownBtn);
+            connect(shortcut, &QShortcut::activated, button, &QToolButton::click);
+        }
+    }
 }
 
 void TMainForm::UpdateSoundGlyph() {
@@ -105,6 +137,13 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == TipBtn && (event->type() == QEvent::MouseButtonPress ||
                               event->type() == QEvent::MouseButtonDblClick)) {
         TipBtnMouseDown();
+    }
+    // With the keyboard focus on it, the space bar is its press.
+    if (watched == TipBtn && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Space && !key->isAutoRepeat()) {
+            TipBtnMouseDown();
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

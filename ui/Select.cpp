@@ -5,6 +5,7 @@
 
 #include <QFrame>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -136,6 +137,51 @@ void TSelectDlg::FormActivate() {
     Scroll_->setRange(1, maximum);
     Scroll_->setValue(std::clamp(game_.CurrentPuzzle, 1, maximum));
     Scroll_->setEnabled(maximum > 1);
+    highlight_ = std::clamp(game_.CurrentPuzzle, 1, std::max(1, game_.PuzzleCount));
+    boxPaint();
+}
+
+void TSelectDlg::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Left:
+            MoveHighlight(-1);
+            return;
+        case Qt::Key_Right:
+            MoveHighlight(1);
+            return;
+        case Qt::Key_Up:
+            MoveHighlight(-3);
+            return;
+        case Qt::Key_Down:
+            MoveHighlight(3);
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (game_.PuzzleCount >= 1) {
+                game_.CurrentPuzzle = highlight_;
+                done(1);
+            }
+            return;
+        default:
+            QDialog::keyPressEvent(event);
+    }
+}
+
+// The grid scrolls by whole rows, so the columns stay as they are.
+void TSelectDlg::MoveHighlight(int step) {
+    if (game_.PuzzleCount < 1) {
+        return;
+    }
+    highlight_ = std::clamp(highlight_ + step, 1, game_.PuzzleCount);
+    int top = Position();
+    while (highlight_ < top) {
+        top -= 3;
+    }
+    while (highlight_ >= top + Slots) {
+        top += 3;
+    }
+    const QSignalBlocker quiet(Scroll_);
+    Scroll_->setValue(std::clamp(top, 1, ScrollMaximum()));
     boxPaint();
 }
 
@@ -199,6 +245,13 @@ void TSelectDlg::DrawThumb(QPainter& p, int slot, int puzzle) const {
             polygon << QPoint(x0 + pixels[k].x, y0 + 15 + pixels[k].y);
         }
         p.drawPolygon(polygon);
+    }
+    if (puzzle == highlight_) {
+        // The keyboard's mark, over the thumbnail's black edge.
+        p.setPen(QPen(palette().color(QPalette::Highlight), 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(
+            QRectF(1.5, 1.5, ThumbSize.width() - 3, ThumbSize.height() - 3).translated(x0, y0));
     }
 }
 

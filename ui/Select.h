@@ -61,7 +61,13 @@ public:
     // thumbnail, a line with its number and name.
     QString ThumbToolTip(QPoint pos) const;
 
+    // The puzzle the keyboard highlight is on.
+    int Highlighted() const { return highlight_; }
+
 protected:
+    // The arrow keys move the highlight over the thumbnails, scrolling the
+    // grid as needed; Enter chooses the highlighted puzzle as a click does.
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // The mouse wheel over the grid scrolls it one row of thumbnails a notch.
@@ -72,6 +78,7 @@ private:
     // The puzzle whose thumbnail takes `pos` in the grid, or 0.
     int PuzzleAt(QPoint pos) const;
     void ScrollChange();
+    void MoveHighlight(int step);
     void DrawThumb(QPainter& p, int slot, int puzzle) const;
     bool Solved(int puzzle) const;
 
@@ -85,4 +92,5 @@ private:
     QToolButton* NextBtn = nullptr;
     QPushButton* CancelBtn = nullptr;
     int wheelRest_ = 0;  // a part of a notch, from a fine-grained wheel
+    int highlight_ = 1;
 };

@@ -14,8 +14,11 @@ BoardCanvas::BoardCanvas(QWidget* parent) : QWidget(parent) {
 }
 
 void BoardCanvas::setPictureSize(QSize size) {
-    if (picture_.size() != size) {
-        picture_ = QImage(size, QImage::Format_RGB32);
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size) * ratio).toSize();
+    if (picture_.size() != pixels || picture_.devicePixelRatio() != ratio) {
+        picture_ = QImage(pixels, QImage::Format_RGB32);
+        picture_.setDevicePixelRatio(ratio);
     }
 }
 
@@ -25,8 +28,10 @@ void BoardCanvas::markChanged(const QRect& rect) {
 
 void BoardCanvas::paintEvent(QPaintEvent* event) {
     QPainter p(this);
+    const qreal ratio = picture_.devicePixelRatio();
     for (const QRect& r : event->region()) {
-        p.drawImage(r, picture_, r);
+        p.drawImage(QRectF(r), picture_,
+                    QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
         paintedPixels_ += qint64(r.width()) * r.height();
     }
 }

@@ -15,6 +15,8 @@ public:
     explicit BoardCanvas(QWidget* parent = nullptr);
 
     // A fresh picture of the given size; its contents are undefined until drawn.
+    // It has the screen's real pixels, so at a scale factor above 1 it holds
+    // more of them than its size in Qt's pixels, in which it is drawn.
     void setPictureSize(QSize size);
     QImage& picture() { return picture_; }
     const QImage& picture() const { return picture_; }
