@@ -53,12 +53,18 @@ seed_english_silent() {
 
 main='' pattern=''
 
+# The program's visible windows; a window manager's own ones are left out.
+game_windows() {
+    xdotool search --onlyvisible --classname '^quarv-tangram$' 2>/dev/null || true
+}
+
 # The id of the first visible window whose name matches, waiting up to 30 s
 # (the machine may be busy); fails at once when the program has ended.
 wait_window() {
     local id
     for _ in $(seq 300); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null |
+            grep -Fx -f <(game_windows) | head -n 1 || true)
         if [ -n "$id" ]; then
             echo "$id"
             return 0
@@ -76,7 +82,7 @@ confirmed=
 dismiss_dialogs() {
     for _ in $(seq 20); do
         local others=() id name
-        for id in $(xdotool search --onlyvisible --name '.' 2>/dev/null || true); do
+        for id in $(game_windows); do
             [ "$id" = "$main" ] || [ "$id" = "$pattern" ] || others+=("$id")
         done
         [ ${#others[@]} -eq 0 ] && return 0
@@ -116,9 +122,11 @@ tool_button() {
 # Places the board exactly as the program does for the main window's client
 # size: sets $cell and the screen position $box_x, $box_y of the board box.
 find_board() {
-    # shellcheck disable=SC2034 # SCREEN and WINDOW come with the geometry
-    local WIDTH HEIGHT X Y SCREEN WINDOW board_h
-    eval "$(xdotool getwindowgeometry --shell "$main")"
+    # xwininfo, not xdotool: under a window manager xdotool counts the frame
+    # twice.
+    local X Y WIDTH HEIGHT board_h
+    read -r X Y WIDTH HEIGHT < <(xwininfo -id "$main" |
+        sed -n 's/^ *\(Absolute upper-left [XY]\|Width\|Height\): *//p' | paste -sd' ')
     board_h=$((HEIGHT - 33 - 17))
     cell=$((WIDTH / 123))
     [ $((board_h / 83)) -lt "$cell" ] && cell=$((board_h / 83))

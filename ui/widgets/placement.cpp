@@ -152,29 +152,79 @@ WindowPlacer::WindowPlacer(QWidget* window) : QObject(window), window_(window) {
     window->installEventFilter(this);
 }
 
-// The frame of the normal state is taken up again whenever the window is in
-// it, in case the window manager has changed its look meanwhile.
+// The bounds and the frame of the normal state are taken up again whenever
+// the window is in it. The window manager's word counts, not Qt's: Qt may
+// hear of a maximise only after the window has grown.
 bool WindowPlacer::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == window_ &&
-        (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize) &&
-        window_->isVisible() && window_->windowState() == Qt::WindowNoState) {
-        normalFrame_ = FrameOf(window_);
+        (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize ||
+         type == QEvent::WindowStateChange) &&
+        window_->isVisible()) {
+        const bool enlarged = Enlarged();
+        const QRect client = ClientBounds(window_);
+        // A window shown maximised at the start has never been in its normal
+        // state, and window managers do not all know which bounds to give it
+        // when it leaves the maximised one: it takes the stored ones itself.
+        if (enlarged_ && !enlarged && startedEnlarged_) {
+            startedEnlarged_ = false;
+            if (client != normalClient_ && normalClient_.isValid()) {
+                const QRect wanted = normalClient_;
+                QTimer::singleShot(0, this, [this, wanted] {
+                    if (window_ != nullptr && !Enlarged()) {
+                        window_->resize(wanted.size());
+                        PlaceOuter(
+                            window_,
+                            wanted.topLeft() - QPoint(normalFrame_.left(), normalFrame_.top()),
+                            normalFrame_);
+                    }
+                });
+                enlarged_ = false;
+                return QObject::eventFilter(watched, event);
+            }
+        }
+        if (!enlarged && !window_->isMinimized() && client != normalClient_) {
+            previousClient_ = normalClient_;
+            previousFrame_ = normalFrame_;
+            normalClient_ = client;
+            normalFrame_ = FrameOf(window_);
+        }
+        // Some window managers resize before they tell of the new state: the
+        // size seen last was the maximised one then.
+        if (enlarged && !enlarged_ && client == normalClient_ && previousClient_.isValid()) {
+            normalClient_ = previousClient_;
+            normalFrame_ = previousFrame_;
+        }
+        enlarged_ = enlarged;
     }
     return QObject::eventFilter(watched, event);
 }
 
+bool WindowPlacer::Enlarged() const {
+    return x11::Enlarged(window_).value_or(
+        (window_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0);
+}
+
 tangram::WindowPlacement WindowPlacer::Current() const {
     tangram::WindowPlacement placement;
-    const Qt::WindowStates state = window_->windowState();
-    placement.show = (state & Qt::WindowMinimized)   ? tangram::ShowCommand::Minimised
-                     : (state & Qt::WindowMaximized) ? tangram::ShowCommand::Maximised
-                                                     : tangram::ShowCommand::Normal;
+    // A window that has gone from the screen keeps the state it last had
+    // there; the window manager forgets it with the window.
+    const bool minimised = window_->isMinimized();
+    const bool maximised = window_->isVisible() ? Enlarged() : enlarged_;
+    placement.show = minimised   ? tangram::ShowCommand::Minimised
+                     : maximised ? tangram::ShowCommand::Maximised
+                                 : tangram::ShowCommand::Normal;
     // The outer bounds the window has, or had before it was maximised.
-    const bool normalState = !(state & (Qt::WindowMinimized | Qt::WindowMaximized));
-    const QRect normal =
-        normalState ? OuterBounds(window_) : window_->normalGeometry().marginsAdded(normalFrame_);
-    placement.normal = ToScreenRect(normal.isValid() ? normal : OuterBounds(window_));
+    const bool normalState = !minimised && !maximised && window_->isVisible();
+    const QRect client = normalClient_.isValid() ? normalClient_ : window_->normalGeometry();
+    const QRect normal = normalState ? OuterBounds(window_) : client.marginsAdded(normalFrame_);
+    QRect bounds = normal.isValid() ? normal : OuterBounds(window_);
+    // Wayland tells no program where its windows are: the position stays the
+    // one the window was given, for the next start under X11.
+    if (!WindowsCanBePlaced()) {
+        bounds.moveTopLeft(placedCorner_);
+    }
+    placement.normal = ToScreenRect(bounds);
     return placement;
 }
 
@@ -210,10 +260,10 @@ Qt::WindowStates WindowPlacer::Restore() {
                                      .expandedTo(window_->minimumSize());
             window_->resize(client);
             const QSize outer = client.grownBy(normalFrame_);
-            PlaceOuter(window_,
-                       QPoint(area.left() + (area.width() - outer.width()) / 2,
-                              area.top() + (area.height() - outer.height()) / 2),
-                       normalFrame_);
+            placedCorner_ = QPoint(area.left() + (area.width() - outer.width()) / 2,
+                                   area.top() + (area.height() - outer.height()) / 2);
+            PlaceOuter(window_, placedCorner_, normalFrame_);
+            normalClient_ = window_->geometry();
         }
         return Qt::WindowNoState;
     }
@@ -223,7 +273,9 @@ Qt::WindowStates WindowPlacer::Restore() {
                         : tangram::ClampToDesktop(placement->normal, tangram::DesktopBox(screens));
     const QRect outer = ToQRect(bounds);
     window_->resize(outer.size().shrunkBy(normalFrame_).expandedTo(window_->minimumSize()));
-    PlaceOuter(window_, outer.topLeft(), normalFrame_);
+    placedCorner_ = outer.topLeft();
+    PlaceOuter(window_, placedCorner_, normalFrame_);
+    normalClient_ = window_->geometry();
     // A window closed while minimised comes back in its normal state: a game
     // that starts invisible looks like one that did not start.
     return placement->show == tangram::ShowCommand::Maximised ? Qt::WindowMaximized
@@ -235,6 +287,8 @@ void WindowPlacer::Show() {
         return;
     }
     state_ = Restore();
+    enlarged_ = (state_ & Qt::WindowMaximized) != 0;
+    startedEnlarged_ = enlarged_;
     // Nothing to see on the offscreen platform; on Wayland the outline would
     // be a window of its own, put wherever the compositor likes.
     if (QGuiApplication::platformName() == QLatin1String("offscreen") || !WindowsCanBePlaced()) {

@@ -82,6 +82,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Maximised or full-screen now, in the window manager's word where there
+    // is one.
+    bool Enlarged() const;
     void Step();
     void Finish();
 
@@ -95,5 +98,16 @@ private:
     // another one (often none at the sides), so its normal bounds are its
     // normal client area with this frame.
     QMargins normalFrame_;
+    // The client area in the normal state, last seen or as placed.
+    QRect normalClient_;
+    // The ones before, in case the last were taken at a maximise.
+    QRect previousClient_;
+    QMargins previousFrame_;
+    // Maximised (or full-screen) when last seen on the screen.
+    bool enlarged_ = false;
+    // Shown maximised at the start and not in the normal state since.
+    bool startedEnlarged_ = false;
+    // Where the outer top-left corner was put at the start.
+    QPoint placedCorner_;
     Qt::WindowStates state_ = Qt::WindowNoState;
 };

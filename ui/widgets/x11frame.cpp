@@ -164,6 +164,23 @@ std::optional<QMargins> FrameExtents(const QWidget* window) {
     return std::nullopt;
 }
 
+std::optional<bool> Enlarged(const QWidget* window) {
+    xcb_connection_t* c = Connection();
+    if (c == nullptr) {
+        return std::nullopt;
+    }
+    const xcb_atom_t vertical = Atom(c, "_NET_WM_STATE_MAXIMIZED_VERT");
+    const xcb_atom_t horizontal = Atom(c, "_NET_WM_STATE_MAXIMIZED_HORZ");
+    const xcb_atom_t full = Atom(c, "_NET_WM_STATE_FULLSCREEN");
+    for (uint32_t state :
+         Values(c, static_cast<xcb_window_t>(window->winId()), Atom(c, "_NET_WM_STATE"))) {
+        if (state == vertical || state == horizontal || state == full) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::optional<QRect> ClientGeometry(const QWidget* window) {
     xcb_connection_t* c = Connection();
     if (c == nullptr) {

@@ -26,6 +26,11 @@ void MarkMoveOnlyTool(const QWidget* window);
 // puts none. Unknown where the window manager does not answer.
 std::optional<QMargins> FrameExtents(const QWidget* window);
 
+// True when the window manager has the window maximised or full-screen now,
+// unknown off X11. Window managers say so before they resize the window, and
+// Qt hears of the new state only after the new size.
+std::optional<bool> Enlarged(const QWidget* window);
+
 // The window's client area on the screen as the X server has it now; Qt
 // hears of a change the window manager made only a little later.
 std::optional<QRect> ClientGeometry(const QWidget* window);
