@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quarv Games
+
 # The real program under a real window manager (openbox or xfwm4) on the X
 # display this runs on: the pattern window's allowed actions and its place,
 # every dialog's outer frame against the centring formula on its first and a

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Asks the window manager to maximise a window or to bring it back to its
 // normal state, as a desktop's title-bar button does, by the EWMH message.
 // usage: e2e_wm_state <window id> maximise|restore

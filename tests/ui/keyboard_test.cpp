@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The keyboard beside the mouse: a key for every tool button, the buttons
 // reached with Tab and named for screen readers, and the selection grid
 // walked with the arrow keys.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // At a scale factor of 2 the board and the selection's thumbnails are drawn
 // at the screen's real pixels, while play goes on in the game's own pixels.
 #include <QMouseEvent>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The end of a desktop session: what a confirmed close would save and write is
 // saved and written without a dialog, once, and the signals that end the
 // program reach the event loop instead of killing it.

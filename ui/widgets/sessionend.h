@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The end of the desktop session as the program hears of it: SIGTERM (as at
 // logout), SIGHUP (the terminal went away) and SIGINT (Ctrl+C). The signal
 // handler only writes the signal's number into a socket; the event loop reads

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // What the game says to an X11 window manager beyond Qt's window flags, and
 // what it asks of one: the frame a window gets, known before the window is
 // shown, so that a window can be put where its outer edge belongs at once.
