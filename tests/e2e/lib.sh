@@ -15,7 +15,12 @@ rm -f "$shots"/*.png
 work=$(mktemp -d)
 pid=
 cleanup() {
-    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
+    # The game saves and writes its settings at SIGTERM: it is waited for
+    # before its folders go.
+    if [ -n "$pid" ]; then
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    fi
     rm -rf "$work"
 }
 trap cleanup EXIT

@@ -17,7 +17,10 @@ work=$(mktemp -d)
 pid=
 mounts=()
 cleanup() {
-    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
+    if [ -n "$pid" ]; then
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    fi
     for m in "${mounts[@]}"; do umount "$m" 2>/dev/null || true; done
     rm -rf "$work"
 }
