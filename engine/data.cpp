@@ -3,8 +3,6 @@
 
 #include "data.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <vector>
 
@@ -17,11 +15,20 @@ namespace {
 // The whole catalogue is never longer than this; anything beyond is ignored.
 constexpr size_t MaxCatalogueBytes = size_t{MaxPuzzles} * CatalogueRecordSize;
 
-bool IsPuzzleNumber(const GameData& game, int puzzle) {
-    return puzzle >= 1 && puzzle <= std::min(game.PuzzleCount, MaxPuzzles);
+}  // namespace
+
+int PuzzleTotal(const GameData& game) {
+    return std::clamp(game.PuzzleCount, 0, MaxPuzzles);
 }
 
-}  // namespace
+bool IsPuzzle(const GameData& game, int puzzle) {
+    return puzzle >= 1 && puzzle <= PuzzleTotal(game);
+}
+
+int NearestPuzzle(const GameData& game, int puzzle) {
+    const int total = PuzzleTotal(game);
+    return total == 0 ? 0 : std::clamp(puzzle, 1, total);
+}
 
 int ParseCatalogue(std::span<const uint8_t> bytes, GameData& game) {
     // Parsed aside first, so the game's tables change in one step.
@@ -59,19 +66,15 @@ CatalogueResult LoadCatalogueFile(const std::string& path, GameData& game) {
     ParseCatalogue(std::span<const uint8_t>(bytes).first(*got), game);
     // A stored level beyond the catalogue resumes at its last puzzle; one below
     // 1 (a damaged setting) at its first, since puzzles count from 1.
-    game.CurrentPuzzle = std::clamp(game.CurrentPuzzle, 1, game.PuzzleCount);
+    game.CurrentPuzzle = NearestPuzzle(game, game.CurrentPuzzle);
     return CatalogueResult::Ok;
 }
 
 void SetUpPuzzle(GameData& game, Board& board) {
     // Every caller keeps the number within the catalogue; should one slip, the
     // nearest puzzle is laid out rather than a record that does not exist.
-    const bool hasPuzzles = game.PuzzleCount >= 1;
-    if (hasPuzzles) {
-        game.CurrentPuzzle =
-            std::clamp(game.CurrentPuzzle, 1, std::min(game.PuzzleCount, MaxPuzzles));
-    }
-    const bool valid = IsPuzzleNumber(game, game.CurrentPuzzle);
+    game.CurrentPuzzle = NearestPuzzle(game, game.CurrentPuzzle);
+    const bool valid = IsPuzzle(game, game.CurrentPuzzle);
     const Layout solution = valid ? game.PuzzleTable[game.CurrentPuzzle] : Layout{};
 
     game.CurrentSolution = solution;
@@ -106,28 +109,13 @@ void SetUpPuzzle(GameData& game, Board& board) {
 }
 
 void MarkSolved(GameData& game) {
-    if (game.CurrentPuzzle < 1 || game.CurrentPuzzle > MaxPuzzles) {
+    if (!IsPuzzle(game, game.CurrentPuzzle)) {
         return;
     }
     uint8_t& status = game.PuzzleStatus[game.CurrentPuzzle];
     if ((status & SolvedBit) == 0) {
         status = static_cast<uint8_t>(status | SolvedBit);
         game.ProgressChanged = true;
-    }
-}
-
-std::string ExecutableDir() {
-    std::vector<char> buffer(4096);
-    for (;;) {
-        ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
-        if (n < 0) {
-            return {};
-        }
-        if (static_cast<size_t>(n) < buffer.size()) {
-            std::string path(buffer.data(), static_cast<size_t>(n));
-            return path.substr(0, path.rfind('/') + 1);
-        }
-        buffer.resize(buffer.size() * 2);
     }
 }
 

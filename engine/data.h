@@ -20,13 +20,8 @@ inline constexpr int CatalogueRecordSize = 22;
 inline constexpr uint8_t SolvedBit = 8;
 
 // Where each Tan lies when a puzzle is set up: around the edge of the board.
-inline constexpr Layout StartLayout{{{117, 71, 6},
-                                     {111, 77, 10},
-                                     {7, 74, 4},
-                                     {8, 8, 8},
-                                     {113, 8, 12},
-                                     {7, 42, 0},
-                                     {116, 43, 14}}};
+inline constexpr Layout StartLayout{
+    {{117, 71, 6}, {111, 77, 10}, {7, 74, 4}, {8, 8, 8}, {113, 8, 12}, {7, 42, 0}, {116, 43, 14}}};
 
 struct GameData {
     std::array<Layout, MaxPuzzles + 1> PuzzleTable{};      // puzzles 1..PuzzleCount
@@ -54,8 +49,15 @@ enum class CatalogueResult {
 // (at most MaxPuzzles; a trailing part record is ignored). Returns the count.
 int ParseCatalogue(std::span<const uint8_t> bytes, GameData& game);
 
-// Reads ProgramDir + "mexa.dat" (or `path`), then keeps CurrentPuzzle within
-// 1..PuzzleCount.
+// The one rule for puzzle numbers: puzzles count from 1 to PuzzleCount, which
+// never exceeds MaxPuzzles.
+int PuzzleTotal(const GameData& game);
+bool IsPuzzle(const GameData& game, int puzzle);
+// The puzzle nearest to `puzzle`; 0 when the catalogue holds none.
+int NearestPuzzle(const GameData& game, int puzzle);
+
+// Reads ProgramDir + "mexa.dat" (or `path`), then moves CurrentPuzzle to the
+// nearest puzzle of the catalogue.
 CatalogueResult LoadCatalogue(GameData& game);
 CatalogueResult LoadCatalogueFile(const std::string& path, GameData& game);
 
@@ -67,8 +69,5 @@ void SetUpPuzzle(GameData& game, Board& board);
 // Sets the current puzzle's solved bit; raises ProgressChanged only when the bit
 // was clear.
 void MarkSolved(GameData& game);
-
-// The folder of the running executable, with a trailing '/'.
-std::string ExecutableDir();
 
 }  // namespace tangram

@@ -3,11 +3,10 @@
 
 #include "hand.h"
 
-#include <chrono>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
-#include <thread>
 
 #include "tangdata.h"
 
@@ -23,14 +22,16 @@ constexpr long double TwoPi = 2 * Pi;
 constexpr int LastCol = BoardCols - 1;
 constexpr int LastRow = BoardRows - 1;
 
-int Orientation(const PieceState& state) {
-    return state.orient % OrientationCount;
-}
-
 // The angle of the mouse seen from a Tan's reference point, in turn steps
 // rounded to the nearest step (ties to even, the default rounding mode).
 int TurnStep(long double angle) {
     return static_cast<int>(std::lrint(angle * 8 / Pi));
+}
+
+// How far a pixel lies from a cell's corner along one axis, formed in 64 bits
+// so that no pixel position or cell size can overflow it.
+long double PixelsFrom(int pixel, int cell, int cellSize) {
+    return static_cast<long double>(pixel - int64_t{cell} * cellSize);
 }
 
 // Mirror image of the rhomboid about the vertical line through its reference
@@ -47,16 +48,6 @@ uint8_t FlippedOrientation(int o) {
 
 }  // namespace
 
-uint32_t SteadyTickClock::Ticks() {
-    const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    return static_cast<uint32_t>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
-}
-
-void SteadyTickClock::Pause() {
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-}
-
 long double VectorAngle(long double dy, long double dx) {
     const long double y = 0.0L - dy;  // up counts positive; 0 - 0 is +0
     if (dx == 0) {
@@ -68,29 +59,6 @@ long double VectorAngle(long double dy, long double dx) {
     return y >= 0 ? Pi - std::atan(y / -dx) : Pi + std::atan(y / dx);
 }
 
-void WaitMs(uint32_t ms, TickClock& clock) {
-    const uint32_t start = clock.Ticks();
-    // Unsigned difference: the counter's wrap-around does no harm.
-    do {
-        clock.Pause();
-    } while (static_cast<uint32_t>(clock.Ticks() - start) <= ms);
-}
-
-int PiecePolygon(int tan, PieceState state, int cellWidth, int cellHeight,
-                 std::array<Pixel, 4>& out) {
-    if (tan < 1 || tan > TanCount) {
-        return 0;
-    }
-    const int shape = PieceShape[tan];
-    const int o = Orientation(state);
-    const int count = ShapeVertexCount[shape];
-    for (int v = 0; v < count; ++v) {
-        out[v] = Pixel{(VertexX[shape][v][o] + state.col) * cellWidth,
-                       (VertexY[shape][v][o] + state.row) * cellHeight};
-    }
-    return count;
-}
-
 Hand::Hand(Board& board, GameData& game, BoardView& view, TickClock& clock)
     : board_(board), game_(game), view_(view), clock_(clock) {}
 
@@ -100,7 +68,7 @@ int Hand::HitTestPiece(int x, int y, int tan) const {
     }
     const PieceState& piece = board_.Piece[tan];
     const int shape = PieceShape[tan];
-    const int o = Orientation(piece);
+    const int o = OrientIndex(piece.orient);
     const auto& vx = VertexX[shape];
     const auto& vy = VertexY[shape];
 
@@ -117,9 +85,8 @@ int Hand::HitTestPiece(int x, int y, int tan) const {
         const int ay = vy[w.apex][o];
         const long double a1 = VectorAngle(vy[w.first][o] - ay, vx[w.first][o] - ax);
         long double a2 = VectorAngle(vy[w.second][o] - ay, vx[w.second][o] - ax);
-        long double a3 =
-            VectorAngle(static_cast<long double>(y - int64_t{piece.row + ay} * CellHeight),
-                        static_cast<long double>(x - int64_t{piece.col + ax} * CellWidth));
+        long double a3 = VectorAngle(PixelsFrom(y, piece.row + ay, CellHeight),
+                                     PixelsFrom(x, piece.col + ax, CellWidth));
         if (a1 > a2) {
             a2 += TwoPi;
         }
@@ -167,9 +134,9 @@ void Hand::Grip(int cx, int cy, int x, int y) {
         GrabCol = piece.col - cx;
         GrabRow = piece.row - cy;
     } else if (GripMode == 2) {
-        TurnRef = TurnStep(VectorAngle(static_cast<long double>(y - piece.row * CellHeight),
-                                       static_cast<long double>(x - piece.col * CellWidth))) +
-                  Orientation(piece);
+        TurnRef = TurnStep(VectorAngle(PixelsFrom(y, piece.row, CellHeight),
+                                       PixelsFrom(x, piece.col, CellWidth))) +
+                  OrientIndex(piece.orient);
     }
 }
 
@@ -212,7 +179,7 @@ void Hand::boxMouseDown(MouseButton button, int x, int y) {
             return;
         }
         PieceState& piece = board_.Piece[7];
-        const uint8_t flipped = FlippedOrientation(Orientation(piece));
+        const uint8_t flipped = FlippedOrientation(OrientIndex(piece.orient));
         if (board_.PieceFitsBoard(7, piece.col, piece.row, flipped)) {
             view_.DrawPieceOutline(7, Colour::Yellow, true);
             piece.orient = flipped;
@@ -278,11 +245,11 @@ void Hand::boxMouseMove(bool leftButtonDown, int x, int y) {
         // alone, so a fast mouse jumps several steps at once; a mirrored
         // rhomboid stays mirrored.
         PieceState& piece = board_.Piece[tan];
-        const int o = Orientation(piece);
-        const int half = o / 16;
-        const int step = TurnStep(VectorAngle(static_cast<long double>(y - piece.row * CellHeight),
-                                              static_cast<long double>(x - piece.col * CellWidth)));
-        const int n = static_cast<int>(((int64_t{TurnRef} - step) % 16 + 16) % 16) + 16 * half;
+        const int o = OrientIndex(piece.orient);
+        const int half = o / TurnSteps;
+        const int step = TurnStep(
+            VectorAngle(PixelsFrom(y, piece.row, CellHeight), PixelsFrom(x, piece.col, CellWidth)));
+        const int n = TurnStepIndex(int64_t{TurnRef} - step) + TurnSteps * half;
         if (n != o && board_.PieceFitsBoard(tan, piece.col, piece.row, n)) {
             view_.PlayEffect(3);
             view_.DrawPieceOutline(tan, Colour::Yellow, true);
@@ -304,8 +271,7 @@ void Hand::TipBtnMouseDown() {
         board_.UnstampPiece(tan);
     }
     view_.DrawPieces(Colour::Silver, Colour::Silver);
-    const Layout& solution = game_.CurrentPuzzle >= 1 && game_.CurrentPuzzle <= game_.PuzzleCount &&
-                                     game_.CurrentPuzzle <= MaxPuzzles
+    const Layout& solution = IsPuzzle(game_, game_.CurrentPuzzle)
                                  ? game_.PuzzleTable[game_.CurrentPuzzle]
                                  : game_.CurrentSolution;
     for (int tan = 1; tan <= TanCount; ++tan) {

@@ -15,11 +15,8 @@ constexpr int StampOrigin = 7;  // cell (i, j) of a stamp image sits at (i + 7, 
 constexpr int LastCol = BoardCols - 1;
 constexpr int LastRow = BoardRows - 1;
 
-// A damaged orientation or stamp number wraps around instead of reading past
-// the end of a table.
-int OrientIndex(int orient) {
-    return orient & (OrientationCount - 1);
-}
+// A stamp number out of range wraps around, as an orientation does, instead
+// of reading past the end of a table.
 int StampIndex(int stamp) {
     return stamp & (StampCount - 1);
 }

@@ -21,6 +21,17 @@ inline constexpr int ShapeCount = 5;
 inline constexpr int OrientationCount = 32;
 inline constexpr int StampCount = 16;
 inline constexpr int SharePairCount = 300;
+inline constexpr int TurnSteps = 16;
+
+// Every table lookup by orientation goes through this: a damaged orientation
+// byte wraps around instead of reading past the end of a table.
+constexpr int OrientIndex(int orient) {
+    return orient & (OrientationCount - 1);
+}
+// A count of turn steps taken round the circle, 0..15 (negative counts too).
+constexpr int TurnStepIndex(int64_t steps) {
+    return static_cast<int>(steps & (TurnSteps - 1));
+}
 
 enum Shape : uint8_t { SmallTriangle = 1, MediumTriangle, LargeTriangle, Square, Rhomboid };
 
@@ -38,21 +49,21 @@ struct Offset {
 // The direction of each turn step, nominally 10 cells long. Every outline edge
 // is a sum of these vectors, so every vertex stays on an integer point.
 inline constexpr std::array<Offset, 16> TurnVector{{{10, 0},
-                                                   {9, 3},
-                                                   {7, 7},
-                                                   {3, 9},
-                                                   {0, 10},
-                                                   {-3, 9},
-                                                   {-7, 7},
-                                                   {-9, 3},
-                                                   {-10, 0},
-                                                   {-9, -3},
-                                                   {-7, -7},
-                                                   {-3, -9},
-                                                   {0, -10},
-                                                   {3, -9},
-                                                   {7, -7},
-                                                   {9, -3}}};
+                                                    {9, 3},
+                                                    {7, 7},
+                                                    {3, 9},
+                                                    {0, 10},
+                                                    {-3, 9},
+                                                    {-7, 7},
+                                                    {-9, 3},
+                                                    {-10, 0},
+                                                    {-9, -3},
+                                                    {-7, -7},
+                                                    {-3, -9},
+                                                    {0, -10},
+                                                    {3, -9},
+                                                    {7, -7},
+                                                    {9, -3}}};
 
 // Outline vertices, in cells from the Tan's reference point:
 // VertexX[shape][vertex][orientation]. Vertices run counter-clockwise on the

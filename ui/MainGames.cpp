@@ -237,10 +237,8 @@ void TMainForm::NewgameBtnClick() {
     }
     // The old game is kept in its own file first.
     SaveProgressIfChanged();
-    std::fill(
-        game_.PuzzleStatus.begin() + 1,
-        game_.PuzzleStatus.begin() + 1 + std::clamp(game_.PuzzleCount, 0, tangram::MaxPuzzles),
-        uint8_t{0});
+    std::fill(game_.PuzzleStatus.begin() + 1,
+              game_.PuzzleStatus.begin() + 1 + tangram::PuzzleTotal(game_), uint8_t{0});
     tangram::SetUpPuzzle(game_, board_);
     // The new game has no file until it is saved.
     game_.ProgressChanged = false;

@@ -15,7 +15,7 @@
 #include <algorithm>
 #include <array>
 
-#include "hand.h"
+#include "boardview.h"
 #include "names.h"
 #include "tangdata.h"
 #include "widgets/boardcanvas.h"
@@ -297,7 +297,7 @@ bool TSelectDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TSelectDlg::Solved(int puzzle) const {
-    return puzzle >= 1 && puzzle <= tangram::MaxPuzzles &&
+    return tangram::IsPuzzle(game_, puzzle) &&
            (game_.PuzzleStatus[puzzle] & tangram::SolvedBit) != 0;
 }
 

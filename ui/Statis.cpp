@@ -21,7 +21,7 @@ QString GameName(const std::string& gameFileName) {
 
 int CountSolved(const tangram::GameData& game) {
     int solved = 0;
-    for (int puzzle = 1; puzzle <= std::min(game.PuzzleCount, tangram::MaxPuzzles); ++puzzle) {
+    for (int puzzle = 1; puzzle <= tangram::PuzzleTotal(game); ++puzzle) {
         if (game.PuzzleStatus[puzzle] != 0) {
             ++solved;
         }

@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <array>
 
-#include "hand.h"
+#include "boardview.h"
 #include "names.h"
 #include "store.h"
 #include "tangdata.h"
@@ -57,8 +57,8 @@ QString TPatForm::TitleFor(int puzzle, uint8_t status) {
 
 void TPatForm::Refresh() {
     const int puzzle = game_.CurrentPuzzle;
-    const bool known = puzzle >= 1 && puzzle <= tangram::MaxPuzzles;
-    setWindowTitle(TitleFor(puzzle, known ? game_.PuzzleStatus[puzzle] : 0));
+    const uint8_t status = tangram::IsPuzzle(game_, puzzle) ? game_.PuzzleStatus[puzzle] : 0;
+    setWindowTitle(TitleFor(puzzle, status));
     // The figure's name, where the catalogue's names file knows it.
     setToolTip(QString::fromStdString(tangram::NumberNameAndCategory(game_, puzzle)));
     update();

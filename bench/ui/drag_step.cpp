@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
 
     tangram::GameData game;
     tangram::Board board;
-    game.ProgramDir = tangram::ExecutableDir();
+    game.ProgramDir = QApplication::applicationDirPath().toStdString() + "/";
     if (tangram::LoadCatalogue(game) != tangram::CatalogueResult::Ok) {
         std::fprintf(stderr, "drag_step: no mexa.dat beside the program\n");
         return 1;

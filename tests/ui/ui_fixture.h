@@ -15,8 +15,8 @@
 #include <span>
 #include <string>
 
+#include "boardview.h"
 #include "data.h"
-#include "hand.h"
 #include "names.h"
 #include "raster.h"
 
