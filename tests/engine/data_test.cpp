@@ -34,12 +34,15 @@ std::vector<uint8_t> Catalogue(int records, size_t tail = 0) {
     return bytes;
 }
 
-// The board raster that the given piece states stamp onto an empty board.
-Raster Stamped(const std::array<PieceState, 8>& pieces) {
+// The board raster that the given piece states stamp onto an empty board,
+// leaving out the held Tan.
+Raster Stamped(const std::array<PieceState, 8>& pieces, int held = 0) {
     Board b;
     b.Piece = pieces;
     for (int tan = 1; tan <= 7; ++tan) {
-        b.StampPiece(tan);
+        if (tan != held) {
+            b.StampPiece(tan);
+        }
     }
     return b.BoardRaster;
 }
@@ -173,6 +176,8 @@ TEST(SetUp, DamagedRecordsAndNumbersStayInsideTheTables) {
     SetUpPuzzle(game, board);
     EXPECT_EQ(board.Piece[2], wild[1]);
 
+    EXPECT_EQ(board.BoardRaster, Stamped(board.Piece));
+
     testing::RecordingView view;
     testing::FakeClock clock(0, 100);
     Hand hand(board, game, view, clock);
@@ -180,10 +185,23 @@ TEST(SetUp, DamagedRecordsAndNumbersStayInsideTheTables) {
     const Raster before = board.BoardRaster;
     hand.TipBtnMouseDown();
     EXPECT_EQ(board.BoardRaster, before);
-    for (int y = 0; y < 81 * 4; y += 7) {
-        hand.boxMouseDown(MouseButton::Left, 480 - y, y);
-        hand.boxMouseMove(true, y, y);
+    // Play all over the board: whatever is picked, moved, turned, flipped and
+    // put down, the raster holds exactly the Tans that lie on it.
+    int sounds = 0;
+    for (int y = 1; y < 81 * 4; y += 9) {
+        for (int x = 1; x < 121 * 4; x += 9) {
+            hand.boxMouseDown(MouseButton::Left, x, y);
+            hand.boxMouseMove(true, 484 - x, y);
+            hand.boxMouseDown(MouseButton::Right, x, y);
+            ASSERT_EQ(board.BoardRaster, Stamped(board.Piece, board.SelectedPiece))
+                << x << "," << y;
+            sounds += static_cast<int>(view.Effects().size());
+            view.calls.clear();
+        }
     }
+    EXPECT_GT(sounds, 10) << "the presses reached the Tans";
+    hand.TipBtnMouseDown();
+    EXPECT_EQ(board.BoardRaster, Stamped(board.Piece, board.SelectedPiece));
 
     // Puzzle numbers outside the catalogue lay out its nearest puzzle.
     for (auto [number, used] : {std::pair{0, 1}, {-3, 1}, {400, 2}, {331, 2}}) {
@@ -191,14 +209,21 @@ TEST(SetUp, DamagedRecordsAndNumbersStayInsideTheTables) {
         SetUpPuzzle(game, board);
         EXPECT_EQ(game.CurrentPuzzle, used);
     }
-    // No puzzle at all: an empty silhouette and the Tans at their start places.
+    // No puzzle at all: an empty silhouette, the Tans at their start places,
+    // no puzzle number, and nothing to mark solved.
     GameData none;
     none.CurrentPuzzle = 5;
     SetUpPuzzle(none, board);
+    EXPECT_EQ(none.CurrentPuzzle, 0);
     EXPECT_EQ(board.TargetRaster, Raster{});
     EXPECT_EQ(board.Piece[7], StartLayout[6]);
-    hand.TipBtnMouseDown();
+    const Raster start = board.BoardRaster;
+    Hand empty(board, none, view, clock);
+    empty.TipBtnMouseDown();
+    EXPECT_EQ(board.BoardRaster, start);
     MarkSolved(none);
+    EXPECT_FALSE(none.ProgressChanged);
+    EXPECT_EQ(none.PuzzleStatus, GameData{}.PuzzleStatus);
 }
 
 TEST(Progress, MarkSolvedRaisesTheFlagOnlyForANewSolve) {

@@ -11,11 +11,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "boardview.h"
+#include "clock.h"
 #include "data.h"
-#include "hand.h"
 
 namespace tangram::testing {
 
@@ -55,7 +57,14 @@ public:
         calls.push_back("cursor " + std::to_string(static_cast<int>(cursor)));
     }
     void ShowSolved() override { calls.push_back("solved"); }
-    void FlushBoard() override { calls.push_back("flush"); }
+    void FlushBoard() override {
+        calls.push_back("flush");
+        if (onFlush) {
+            onFlush();
+        }
+    }
+    // Looks at the board at the moment a picture is brought to the screen.
+    std::function<void()> onFlush;
 
     // Only the sounds, in order.
     std::vector<int> Effects() const {

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 #include "fakes.h"
 
@@ -100,6 +101,19 @@ protected:
         ADD_FAILURE() << "no turn grip on Tan " << tan;
         return {};
     }
+    // The nearest point of the Tan's turn grip straight along (dx, dy) from its
+    // reference point.
+    Pixel TurnPointOnRay(int tan, int dx, int dy) const {
+        const Pixel ref = Ref(tan);
+        for (int d = 1; d < 150; ++d) {
+            const Pixel p{ref.x + d * dx, ref.y + d * dy};
+            if (hand.HitTestPiece(p.x, p.y, tan) == 2) {
+                return p;
+            }
+        }
+        ADD_FAILURE() << "no turn grip along " << dx << "," << dy << " on Tan " << tan;
+        return ref;
+    }
     // Turns the held Tan by pressing in its turn grip and dragging the mouse
     // round its reference point to the angle that gives `orient`.
     void TurnHeldTo(int orient) {
@@ -147,8 +161,14 @@ TEST_F(HandTest, HitTestFollowsTheOutlineAndTheGripRadius) {
     EXPECT_EQ(hand.HitTestPiece(324, 224, 6), 2);
     EXPECT_EQ(hand.HitTestPiece(326, 200, 6), 0);
     EXPECT_EQ(hand.HitTestPiece(275, 175, 6), 0);
-    EXPECT_EQ(hand.HitTestPiece(275, 200, 6), 2);
     EXPECT_EQ(hand.HitTestPiece(300, 226, 6), 0);
+    // Every edge counts as inside: each of the four lies on one ray of a wedge.
+    for (Pixel onEdge : {Pixel{275, 200}, Pixel{300, 175}, Pixel{325, 190}, Pixel{300, 225},
+                         Pixel{310, 175}, Pixel{290, 225}}) {
+        EXPECT_EQ(hand.HitTestPiece(onEdge.x, onEdge.y, 6), 2) << onEdge.x << "," << onEdge.y;
+    }
+    EXPECT_EQ(hand.HitTestPiece(300, 174, 6), 0);
+    EXPECT_EQ(hand.HitTestPiece(274, 200, 6), 0);
 }
 
 TEST_F(HandTest, PressPicksTheHighestTanAndMiddleActsAsLeft) {
@@ -213,30 +233,92 @@ TEST_F(HandTest, TurningFollowsTheMouseAngleAndKeepsTheMirroredHalf) {
     struct Case {
         int dx, dy, orient;
     };
-    for (int start : {5, 21}) {
-        Place(7, {60, 40, static_cast<uint8_t>(start)});
-        Hold(7);
-        hand.GripMode = 2;
-        hand.TurnRef = start;  // gripped at angle 0
+    // Gripped straight right of the reference point, at angle 0, the grip's
+    // reference is the orientation itself; straight above, below and left
+    // then give these orientations.
+    for (auto [tan, start, col] : {std::tuple{3, 5, 60}, {7, 21, 30}}) {
+        Place(tan, {static_cast<uint8_t>(col), 40, static_cast<uint8_t>(start)});
+        Hold(tan);
+        Press(TurnPointOnRay(tan, 1, 0));
+        ASSERT_EQ(hand.GripMode, 2);
+        EXPECT_EQ(hand.TurnRef, start);
         const int half = start / 16 * 16;
+        const Pixel ref = Ref(tan);
         for (auto c : {Case{0, -50, 1}, Case{0, 50, 9}, Case{-50, 0, 13}, Case{-50, -1, 13}}) {
             view.calls.clear();
-            hand.boxMouseMove(true, 300 + c.dx, 200 + c.dy);
-            EXPECT_EQ(board.Piece[7].orient, c.orient + half) << start << " " << c.dx;
+            hand.boxMouseMove(true, ref.x + c.dx, ref.y + c.dy);
+            EXPECT_EQ(board.Piece[tan].orient, c.orient + half) << start << " " << c.dx;
             const Effects once = c.dy == -1 ? Effects{} : Effects{3};
             EXPECT_EQ(view.Effects(), once) << "one sound for a jump of several steps";
         }
         Press(Empty);
+        ASSERT_EQ(board.SelectedPiece, 0);
     }
 
-    // A press in the turn grip takes the mouse angle in rounded steps.
-    Place(4, {40, 40, 2});
+    // Gripped straight above (four steps round), the Tan turns a quarter
+    // clockwise when the mouse goes to the right.
+    Place(3, {60, 40, 5});
+    Hold(3);
+    Press(TurnPointOnRay(3, 0, -1));
+    ASSERT_EQ(hand.GripMode, 2);
+    EXPECT_EQ(hand.TurnRef, 9);
+    hand.boxMouseMove(true, 350, 200);
+    EXPECT_EQ(board.Piece[3].orient, 9);
+}
+
+TEST_F(HandTest, TurnThatWouldLeaveTheBoardIsRefused) {
+    // The large triangle as far right as it fits at orientation 0 (the
+    // rhomboid out of its way): some orientations reach further right and
+    // would leave the board, others not.
+    Place(7, {60, 40, 0});
+    int col = BoardCols - 1;
+    while (!board.PieceFitsBoard(4, col, 40, 0)) {
+        ASSERT_GT(--col, 0);
+    }
+    int leaves = 0;
+    int fits = 0;
+    for (int n = 1; n < 16; ++n) {
+        (board.PieceFitsBoard(4, col, 40, n) ? fits : leaves) = n;
+    }
+    ASSERT_NE(leaves, 0);
+    ASSERT_NE(fits, 0);
+    Place(4, {static_cast<uint8_t>(col), 40, 0});
     Hold(4);
-    const Pixel p = TurnPoint(4);
-    Press(p);
-    EXPECT_EQ(hand.GripMode, 2);
-    const long double angle = VectorAngle(p.y - 200, p.x - 200);
-    EXPECT_EQ(hand.TurnRef, std::lrint(angle * 8 / Pi) + 2);
+    hand.GripMode = 2;
+    hand.TurnRef = 0;  // gripped at angle 0
+    // The mouse at the angle that asks for orientation n.
+    const auto turnTo = [&](int n) {
+        const long double angle = (16 - n) * Pi / 8;
+        const Pixel ref = Ref(4);
+        hand.boxMouseMove(true, ref.x + static_cast<int>(std::lround(100 * std::cos(angle))),
+                          ref.y - static_cast<int>(std::lround(100 * std::sin(angle))));
+    };
+    turnTo(leaves);
+    EXPECT_EQ(board.Piece[4].orient, 0);
+    EXPECT_EQ(view.calls, Calls{"cursor 0"}) << "no sound, no outline";
+    turnTo(fits);
+    EXPECT_EQ(board.Piece[4].orient, fits);
+}
+
+TEST_F(HandTest, MoveGripKeepsTheOffsetOfThePress) {
+    // Pressed off the reference point, the Tan moves with the mouse and keeps
+    // the press's offset from its reference cell in both directions.
+    struct Case {
+        Pixel press;
+        int col, row;  // where the Tan goes when the mouse reaches cell (70, 30)
+    };
+    for (auto c : {Case{{315, 210}, 67, 28}, Case{{290, 185}, 72, 33}, Case{{312, 188}, 68, 33}}) {
+        Place(6, {60, 40, 0});
+        Press(c.press);
+        ASSERT_EQ(board.SelectedPiece, 6);
+        ASSERT_EQ(hand.GripMode, 1);
+        hand.boxMouseMove(true, 70 * Cell + 2, 30 * Cell + 2);
+        EXPECT_EQ(board.Piece[6],
+                  (PieceState{static_cast<uint8_t>(c.col), static_cast<uint8_t>(c.row), 0}))
+            << c.press.x << "," << c.press.y;
+        Press(Empty);
+        ASSERT_EQ(board.SelectedPiece, 0);
+    }
 }
 
 TEST_F(HandTest, MovingGoesCellByCellAndStopsAtTheBorder) {
@@ -327,9 +409,30 @@ TEST_F(HandTest, HintFlashesTheSolutionAndRestoresEverything) {
         }
         const Raster raster = board.BoardRaster;
         const auto pieces = board.Piece;
+        // What the board holds each time a picture goes to the screen: first
+        // every Tan at its solution place (the held one too), then the game as
+        // it was.
+        std::vector<std::pair<std::array<PieceState, 8>, Raster>> shown;
+        view.onFlush = [&] { shown.emplace_back(board.Piece, board.BoardRaster); };
         view.calls.clear();
         clock.pauses = 0;
         hand.TipBtnMouseDown();
+        view.onFlush = nullptr;
+        ASSERT_EQ(shown.size(), 2u);
+        for (int tan = 1; tan <= 7; ++tan) {
+            EXPECT_EQ(shown[0].first[tan], ClassicSquare[tan - 1]) << "Tan " << tan;
+        }
+        // The raster then holds the solution, less the held Tan that was not on
+        // it before the flash.
+        Board flash;
+        flash.BoardRaster = board.TargetRaster;
+        if (holding) {
+            flash.Piece[5] = pieces[5];
+            flash.UnstampPiece(5);
+        }
+        EXPECT_EQ(shown[0].second, flash.BoardRaster);
+        EXPECT_EQ(shown[1].first, pieces);
+        EXPECT_EQ(shown[1].second, raster);
         Calls expected{"pieces silver silver", "pieces silver grey", "flush",
                        "pieces silver silver", "pieces black grey",  "flush"};
         if (holding) {

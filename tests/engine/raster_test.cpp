@@ -475,6 +475,33 @@ TEST(RasterSolutionTest, OneCellMoreOrOneCellDifferentIsNotTheSolution) {
     EXPECT_TRUE(board->CheckSolution());
 }
 
+TEST(RasterSolutionTest, CellsShiftedOffTheTargetRasterAreNotIgnored) {
+    // The target against one edge of the raster; the board holds the figure
+    // away from that edge and one covered cell more beyond it, which the
+    // shift puts outside the target raster. (Nothing can be shifted above it:
+    // a cell higher up would be the board's first covered cell.)
+    auto board = NewBoard();
+    board->BuildTarget(ClassicSquare);
+    const CellBox box = CoveredBox(board->TargetRaster);
+    struct Case {
+        const char* edge;
+        int dc, dr;              // the target's shift against the figure
+        int extraCol, extraRow;  // the extra board cell
+    };
+    const Case cases[] = {
+        {"right", BoardCols - 1 - box.maxCol, 0, box.maxCol + 1, box.maxRow},
+        {"bottom", 0, BoardRows - 1 - box.maxRow, box.minCol, box.maxRow + 1},
+        {"left", -box.minCol, 0, box.minCol - 1, box.maxRow},
+    };
+    for (const Case& c : cases) {
+        board->BuildTarget(Shifted(ClassicSquare, c.dc, c.dr));
+        Lay(*board, ClassicSquare);
+        ASSERT_TRUE(board->CheckSolution()) << c.edge;
+        board->BoardRaster[CellIndex(c.extraCol, c.extraRow)] = FullCell;
+        EXPECT_FALSE(board->CheckSolution()) << c.edge;
+    }
+}
+
 TEST(RasterSolutionTest, EqualTansAndEquivalentOrientationsAreAccepted) {
     auto board = NewBoard();
     board->BuildTarget(ClassicSquare);

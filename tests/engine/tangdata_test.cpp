@@ -4,7 +4,7 @@
 // Checks the Tan tables against their defining values and rules. The rasters
 // are checked against an independent exact rasterisation: every Tan outline is
 // clipped against each cell in integer sixths of a cell, and the covered part
-// is named by comparing polygons with the listed cover parts.
+// is named by comparing polygons with the printed cover-code table.
 #include "tangdata.h"
 
 #include <gtest/gtest.h>
@@ -97,6 +97,58 @@ Poly Canonical(Poly poly) {
 
 const Poly UnitCell{{0, 0}, {0, 6}, {6, 6}, {6, 0}};
 
+// The cover-code table as it is printed: the code, then the corners of the
+// covered part, (0,0) top left and (1,1) bottom right.
+const char* const PrintedCoverParts[] = {
+    "1: (1,0) (1,1) (2/3,1)",          "2: (0,0) (1/3,0) (0,1)",
+    "3: (2/3,0) (1,0) (1,1)",          "4: (0,0) (1/3,1) (0,1)",
+    "5: (0,0) (1,0) (1,1/3)",          "6: (0,0) (1,0) (0,1/3)",
+    "7: (1,2/3) (1,1) (0,1)",          "8: (0,2/3) (1,1) (0,1)",
+    "9: (0,0) (1,0) (0,1/2)",          "11: (1,1/2) (1,1) (0,1)",
+    "12: (0,1/2) (1,1) (0,1)",         "14: (0,0) (1,0) (1,1/2)",
+    "16: (0,0) (1/2,1) (0,1)",         "17: (1,0) (1,1) (1/2,1)",
+    "19: (0,0) (1/2,0) (0,1)",         "20: (1/2,0) (1,0) (1,1)",
+    "22: (0,0) (1/3,0) (2/3,1) (0,1)", "24: (0,0) (2/3,0) (1/3,1) (0,1)",
+    "25: (0,1/3) (1,2/3) (1,1) (0,1)", "27: (0,0) (1,0) (1,1/3) (0,2/3)",
+    "29: (1,0) (1,1) (0,1)",           "30: (0,0) (1,0) (1,1)",
+    "36: (0,0) (1/2,0) (1,1) (0,2/3)", "38: (1/2,0) (1,0) (1,2/3) (0,1)",
+    "41: (1,0) (1/2,1) (0,1) (0,1/3)", "43: (0,0) (1,1/3) (1,1) (1/2,1)",
+    "46: (0,0) (1,1/2) (1,1) (1/3,1)", "49: (0,0) (2/3,0) (1,1) (0,1/2)",
+    "51: (1/3,0) (1,0) (1,1/2) (0,1)", "54: (1,0) (2/3,1) (0,1) (0,1/2)",
+};
+
+// One coordinate of the printed table (0, 1 or a fraction) in sixths.
+int64_t Sixths(const std::string& text) {
+    const auto slash = text.find('/');
+    if (slash == std::string::npos) {
+        return 6 * std::stoi(text);
+    }
+    return 6 * std::stoi(text.substr(0, slash)) / std::stoi(text.substr(slash + 1));
+}
+
+struct PrintedPart {
+    int code;
+    Poly poly;  // canonical, in sixths
+};
+
+std::vector<PrintedPart> PrintedParts() {
+    std::vector<PrintedPart> parts;
+    for (const char* line : PrintedCoverParts) {
+        const std::string text(line);
+        PrintedPart part{std::stoi(text), {}};
+        for (size_t open = text.find('('); open != std::string::npos;
+             open = text.find('(', open + 1)) {
+            const size_t comma = text.find(',', open);
+            const size_t close = text.find(')', open);
+            part.poly.push_back({Sixths(text.substr(open + 1, comma - open - 1)),
+                                 Sixths(text.substr(comma + 1, close - comma - 1))});
+        }
+        part.poly = Canonical(part.poly);
+        parts.push_back(part);
+    }
+    return parts;
+}
+
 Poly PartPolygon(const CoverPart& part) {
     Poly poly;
     for (int k = 0; k < part.pointCount; ++k) {
@@ -118,9 +170,9 @@ std::map<std::vector<P>, int> NamedParts() {
         const bool fresh = named.emplace(poly, code).second;
         EXPECT_TRUE(fresh) << "code " << code << " names the same part as code " << named[poly];
     };
-    for (const CoverPart& part : CoverParts) {
-        const Poly poly = PartPolygon(part);
-        EXPECT_FALSE(poly.empty()) << "code " << int{part.code};
+    for (const PrintedPart& part : PrintedParts()) {
+        const Poly& poly = part.poly;
+        EXPECT_FALSE(poly.empty()) << "code " << part.code;
         add(poly, part.code);
         const bool wedge = part.code >= 36;
         std::vector<std::pair<P, P>> cuts;
@@ -131,7 +183,7 @@ std::map<std::vector<P>, int> NamedParts() {
                 cuts.emplace_back(a, b);
             }
         }
-        EXPECT_EQ(cuts.size(), wedge ? 2U : 1U) << "code " << int{part.code};
+        EXPECT_EQ(cuts.size(), wedge ? 2U : 1U) << "code " << part.code;
         if (!wedge && cuts.size() == 1) {
             add(Canonical(ClipHalfPlane(UnitCell, cuts[0].second, cuts[0].first)), 64 - part.code);
         }
@@ -210,6 +262,17 @@ Window SumOfSubStamps(int shape, int orient) {
 
 std::string ShapeAt(int shape, int orient) {
     return "shape " + std::to_string(shape) + " orientation " + std::to_string(orient);
+}
+
+// ---- Cover codes ----
+
+TEST(CoverPartTest, PartsAreThePrintedTableInOrder) {
+    const std::vector<PrintedPart> printed = PrintedParts();
+    ASSERT_EQ(printed.size(), CoverParts.size());
+    for (size_t k = 0; k < printed.size(); ++k) {
+        EXPECT_EQ(CoverParts[k].code, printed[k].code) << "part " << k;
+        EXPECT_EQ(PartPolygon(CoverParts[k]), printed[k].poly) << "code " << printed[k].code;
+    }
 }
 
 // ---- Stamps ----
@@ -543,11 +606,12 @@ TEST(ShareTest, SharingIsDirectionalAndAFullCellAcceptsNothing) {
 
 TEST(ShareTest, PartsThatFillACellTogetherMayShareIt) {
     // Any part and its complement, in either order.
-    for (const CoverPart& part : CoverParts) {
+    for (const PrintedPart& part : PrintedParts()) {
         if (part.code < 36) {
+            const auto code = static_cast<uint8_t>(part.code);
             const auto rest = static_cast<uint8_t>(FullCell - part.code);
-            EXPECT_TRUE(MayShare(part.code, rest)) << int{part.code};
-            EXPECT_TRUE(MayShare(rest, part.code)) << int{part.code};
+            EXPECT_TRUE(MayShare(code, rest)) << part.code;
+            EXPECT_TRUE(MayShare(rest, code)) << part.code;
         }
     }
 }
