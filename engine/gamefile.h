@@ -13,7 +13,7 @@ namespace tangram {
 enum class GameFileResult {
     Ok,
     CannotOpen,    // load: missing, unreadable or not a plain file
-    CannotCreate,  // save: the file could not be created
+    CannotCreate,  // save: the file could neither be created nor written in place
     WriteFailed,   // save: writing failed; the previous file is left as it was
 };
 
@@ -23,7 +23,8 @@ enum class GameFileResult {
 GameFileResult LoadGame(GameData& game, const std::string& path);
 
 // Writes PuzzleStatus[1..PuzzleCount] through a temporary file that replaces
-// `path` only once it is complete.
+// `path` only once it is complete; in a folder where no temporary can be made,
+// a writable game file there is written in place.
 GameFileResult SaveGame(const GameData& game, const std::string& path);
 
 }  // namespace tangram

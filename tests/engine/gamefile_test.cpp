@@ -39,9 +39,9 @@ std::vector<uint8_t> Bytes(size_t count, uint8_t first = 1) {
 }
 
 // Everything in the folder except `keep`: temporary files must not linger.
-std::vector<std::string> OtherFiles(const TempDir& dir, const std::string& keep) {
+std::vector<std::string> OtherFiles(const std::string& folder, const std::string& keep) {
     std::vector<std::string> out;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         if (entry.path().filename() != keep) {
             out.push_back(entry.path().filename().string());
         }
@@ -105,7 +105,7 @@ TEST(SaveGame, WritesExactlyOneByteForEachPuzzleAndReplacesTheOldFile) {
     ASSERT_EQ(SaveGame(game, path), GameFileResult::Ok);
     const auto saved = ReadBytes(path);
     EXPECT_EQ(saved, std::vector<uint8_t>(game.PuzzleStatus.begin() + 1, game.PuzzleStatus.end()));
-    EXPECT_TRUE(OtherFiles(dir, "spring.mxg").empty());
+    EXPECT_TRUE(OtherFiles(dir.Path(), "spring.mxg").empty());
 
     GameData loaded = Game(330);
     loaded.PuzzleStatus.fill(0x55);
@@ -126,12 +126,14 @@ TEST(SaveGame, FailureReportsAndKeepsThePreviousFile) {
     EXPECT_EQ(SaveGame(game, dir.File("no/such/folder.mxg")), GameFileResult::CannotCreate);
     EXPECT_EQ(SaveGame(game, dir.Path()), GameFileResult::CannotCreate);
 
-    // A folder the player may not write to.
+    // A folder the player may not write to, with a game file the player may
+    // not write either.
     std::filesystem::create_directory(dir.File("locked"));
     const std::string locked = dir.Write("locked/old.mxg", previous);
     ::chmod(dir.File("locked").c_str(), 0555);
     EXPECT_EQ(SaveInChild([] {}, game, locked), GameFileResult::CannotCreate);
     EXPECT_EQ(ReadBytes(locked), previous);
+    EXPECT_EQ(SaveInChild([] {}, game, dir.File("locked/new.mxg")), GameFileResult::CannotCreate);
 
     // A full disk, played by a file-size limit: the write fails half way.
     std::filesystem::create_directory(dir.File("open"));
@@ -154,6 +156,84 @@ TEST(SaveGame, FailureReportsAndKeepsThePreviousFile) {
     // No temporary file is left behind.
     const std::filesystem::directory_iterator files(dir.File("open"));
     EXPECT_EQ(std::distance(begin(files), end(files)), 2);
+}
+
+TEST(SaveGame, AWritableGameInAFolderThatIsNotIsWrittenInPlace) {
+    TempDir dir;
+    ::chmod(dir.Path().c_str(), 0755);
+    std::filesystem::create_directory(dir.File("shared"));
+    const std::string path = dir.Write("shared/spring.mxg", Bytes(330, 7));
+    ::chmod(path.c_str(), 0666);
+    ::chmod(dir.File("shared").c_str(), 0555);
+    GameData game = Game(330);
+    game.PuzzleStatus[3] = 0xF3;
+    ASSERT_EQ(SaveInChild([] {}, game, path), GameFileResult::Ok);
+    EXPECT_EQ(ReadBytes(path),
+              std::vector<uint8_t>(game.PuzzleStatus.begin() + 1, game.PuzzleStatus.end()));
+    // A smaller catalogue leaves no old bytes at the end.
+    ASSERT_EQ(SaveInChild([] {}, Game(12), path), GameFileResult::Ok);
+    EXPECT_EQ(ReadBytes(path).size(), 12u);
+    EXPECT_TRUE(OtherFiles(dir.File("shared"), "spring.mxg").empty());
+}
+
+// A process id that no process has: a child's, once it has ended.
+pid_t EndedProcess() {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::_exit(0);
+    }
+    ::waitpid(pid, nullptr, 0);
+    return pid;
+}
+
+TEST(SaveGame, TemporariesOfEndedRunsAreRemovedAtTheNextSave) {
+    TempDir dir;
+    const std::string path = dir.Write("spring.mxg", Bytes(330));
+    const std::string dead = std::to_string(EndedProcess());
+    const std::string own = std::to_string(::getpid());
+    const std::string running = std::to_string(::getppid());
+    const std::vector<std::string> stale{".spring.mxg." + dead + ".0.tmp",
+                                         ".spring.mxg." + own + ".17.tmp"};
+    const std::vector<std::string> kept{".spring.mxg." + running + ".0.tmp",  // may be in use
+                                        ".autumn.mxg." + dead + ".0.tmp",     // another game's
+                                        ".spring.mxg." + dead + ".tmp", ".spring.mxg.x.0.tmp",
+                                        "spring.mxg." + dead + ".0.tmp"};
+    for (const auto& name : stale) {
+        dir.Write(name, Bytes(100));
+    }
+    for (const auto& name : kept) {
+        dir.Write(name, Bytes(100));
+    }
+    ASSERT_EQ(SaveGame(Game(330), path), GameFileResult::Ok);
+    for (const auto& name : stale) {
+        EXPECT_FALSE(std::filesystem::exists(dir.File(name))) << name;
+    }
+    for (const auto& name : kept) {
+        EXPECT_TRUE(std::filesystem::exists(dir.File(name))) << name;
+    }
+}
+
+TEST(SaveGame, KillsDuringSavesNeverCutTheGameShort) {
+    TempDir dir;
+    const GameData game = Game(330);
+    const std::string path = dir.Write("spring.mxg", Bytes(330));
+    const std::vector<uint8_t> saved(game.PuzzleStatus.begin() + 1, game.PuzzleStatus.end());
+    for (int kill = 0; kill < 40; ++kill) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            for (;;) {
+                SaveGame(game, path);
+            }
+        }
+        ::usleep(static_cast<useconds_t>(200 + 150 * (kill % 13)));
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+        const auto bytes = ReadBytes(path);
+        ASSERT_TRUE(bytes == saved || bytes == Bytes(330)) << "after kill " << kill;
+    }
+    // Whatever a kill left behind, the next save clears it away.
+    ASSERT_EQ(SaveGame(game, path), GameFileResult::Ok);
+    EXPECT_TRUE(OtherFiles(dir.Path(), "spring.mxg").empty());
 }
 
 }  // namespace
