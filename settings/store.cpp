@@ -3,19 +3,46 @@
 
 #include "store.h"
 
+#include <sys/stat.h>
+
+#include <QFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QVariant>
+#include <optional>
 
 namespace settings {
 
 namespace {
 
-// The organisation and application name are given here rather than taken
-// from the application object, so that the store works before it has them.
-QSettings Open() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("QuarvGames"),
-                     QStringLiteral("QuarvTangram"));
+// What lies at a path, following symbolic links.
+enum class Node { Missing, PlainFile, Other };
+
+Node NodeAt(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(name.constData(), &info) == 0) {
+        return S_ISREG(info.st_mode) ? Node::PlainFile : Node::Other;
+    }
+    // A link that leads nowhere is no place to write through either.
+    return ::lstat(name.constData(), &info) == 0 ? Node::Other : Node::Missing;
+}
+
+// The store is opened only where it is a plain file or not there yet, and
+// written only where its lock file is too: a named pipe would hold the game in
+// open(), and a link to a device would be replaced by the written file.
+// Otherwise the game keeps its defaults and stores nothing, as with a file it
+// may not write.
+enum class Access { Read, Write };
+
+std::optional<QString> UsableFile(Access access) {
+    const QString path = StoreFileName();
+    if (NodeAt(path) == Node::Other ||
+        (access == Access::Write && NodeAt(path + QStringLiteral(".lock")) == Node::Other)) {
+        return std::nullopt;
+    }
+    return path;
 }
 
 QString Key(const QString& section, const QString& name) {
@@ -25,7 +52,11 @@ QString Key(const QString& section, const QString& name) {
 // The stored text. A value edited by hand with commas reads back as a list;
 // it is joined again so that it means what it says.
 bool ReadText(const QString& section, const QString& name, QString& text) {
-    const QSettings store = Open();
+    const std::optional<QString> file = UsableFile(Access::Read);
+    if (!file) {
+        return false;
+    }
+    const QSettings store(*file, QSettings::IniFormat);
     const QString key = Key(section, name);
     if (!store.contains(key)) {
         return false;
@@ -52,14 +83,25 @@ bool ReadWholeNumber(const QString& section, const QString& name, int& number) {
     return ok;
 }
 
-bool Write(const QString& section, const QString& name, const QString& text) {
-    QSettings store = Open();
-    store.setValue(Key(section, name), text);
+// `change` is applied to the store and written out at once.
+template <typename Change>
+bool Write(Change change) {
+    const std::optional<QString> file = UsableFile(Access::Write);
+    if (!file) {
+        return false;
+    }
+    QSettings store(*file, QSettings::IniFormat);
+    change(store);
     store.sync();
     return store.status() == QSettings::NoError;
 }
 
 }  // namespace
+
+QString StoreFileName() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/QuarvGames/QuarvTangram.conf");
+}
 
 int ReadSettingInt(const QString& section, const QString& name, int defaultValue) {
     int value = defaultValue;
@@ -78,27 +120,26 @@ QString ReadSettingString(const QString& section, const QString& name,
 }
 
 bool SettingExists(const QString& section, const QString& name) {
-    return Open().contains(Key(section, name));
+    QString text;
+    return ReadText(section, name, text);
 }
 
 bool WriteSettingInt(const QString& section, const QString& name, int value) {
-    return Write(section, name, QString::number(value));
+    return WriteSettingString(section, name, QString::number(value));
 }
 
 bool WriteSettingBool(const QString& section, const QString& name, bool value) {
-    return Write(section, name, value ? QStringLiteral("1") : QStringLiteral("0"));
+    return WriteSettingString(section, name, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 bool WriteSettingString(const QString& section, const QString& name, const QString& value) {
     // An empty text stays a value of its own rather than a missing one.
-    return Write(section, name, value.isNull() ? QStringLiteral("") : value);
+    const QString text = value.isNull() ? QStringLiteral("") : value;
+    return Write([&](QSettings& store) { store.setValue(Key(section, name), text); });
 }
 
 bool EraseSetting(const QString& section, const QString& name) {
-    QSettings store = Open();
-    store.remove(Key(section, name));
-    store.sync();
-    return store.status() == QSettings::NoError;
+    return Write([&](QSettings& store) { store.remove(Key(section, name)); });
 }
 
 }  // namespace settings

@@ -2,11 +2,13 @@
 // SPDX-FileCopyrightText: 2026 Quarv Games
 
 // The per-user settings store: a handful of plain-text values in the section
-// "common" of the game's QSettings file (on Linux
-// ~/.config/QuarvGames/QuarvTangram.conf, group V2/common).
+// "common" of the game's settings file (~/.config/QuarvGames/QuarvTangram.conf,
+// group V2/common).
 //
 // Every call reads or writes the file afresh, so two copies of the game see
-// each other's values, and reading never creates anything.
+// each other's values, and reading never creates anything. A settings path
+// that is neither a plain file nor a link to one reads as missing and is
+// never written.
 #pragma once
 
 #include <QString>
@@ -14,6 +16,9 @@
 namespace settings {
 
 inline const QString Common = QStringLiteral("common");
+
+// Where the store lives: the user's configuration folder (XDG_CONFIG_HOME).
+QString StoreFileName();
 
 // Integers are decimal text; a missing value or one that is not a whole
 // 32-bit number gives the default.

@@ -2,8 +2,15 @@
 // SPDX-FileCopyrightText: 2026 Quarv Games
 
 // The settings store: the text each kind of value is stored as, the read rules
-// for damaged values, and that reading creates nothing.
+// for damaged values, that reading creates nothing, and that a settings path
+// holding something else than a file neither holds the game nor is replaced.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,6 +18,11 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <chrono>
+#include <cstring>
+#include <functional>
+#include <future>
+#include <tuple>
 
 #include "store.h"
 
@@ -36,6 +48,40 @@ class Store : public ::testing::Test {
 protected:
     void SetUp() override { Raw().clear(); }
 };
+
+// The kind of file system object at a path, links not followed or followed.
+mode_t TypeAt(const QString& path, bool followLinks = false) {
+    struct stat info {};
+    const QByteArray name = QFile::encodeName(path);
+    const int got =
+        followLinks ? ::stat(name.constData(), &info) : ::lstat(name.constData(), &info);
+    return got == 0 ? (info.st_mode & S_IFMT) : 0;
+}
+
+// Runs `work` on a thread of its own; true when it finished without waiting.
+// Work that waits in open() on the named pipe at `pipe` is set free by a
+// writer that opens the pipe and closes it again.
+bool FinishesAtOnce(const std::function<void()>& work, const QString& pipe) {
+    auto done = std::async(std::launch::async, work);
+    bool atOnce = true;
+    while (done.wait_for(std::chrono::seconds(3)) != std::future_status::ready) {
+        atOnce = false;
+        const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+    done.get();
+    return atOnce;
+}
+
+// A fresh settings folder without the file itself.
+QString EmptySettingsPlace() {
+    const QString file = Raw().fileName();
+    QFile::remove(file);
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    return file;
+}
 
 }  // namespace
 
@@ -125,6 +171,69 @@ TEST_F(Store, AFailedWriteIsReportedAndLeavesTheRestWorking) {
     ASSERT_TRUE(QDir(file).removeRecursively());
     EXPECT_TRUE(WriteSettingInt(Common, QStringLiteral("level"), 5));
     EXPECT_EQ(ReadSettingInt(Common, QStringLiteral("level"), 1), 5);
+}
+
+TEST_F(Store, ASettingsFileThatIsANamedPipeReadsAsMissingAndStays) {
+    const QString file = EmptySettingsPlace();
+    ASSERT_EQ(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    std::tuple<int, bool, QString> read;
+    EXPECT_TRUE(FinishesAtOnce(
+        [&] {
+            read = {ReadSettingInt(Common, QStringLiteral("tongue"), -1),
+                    ReadSettingBool(Common, QStringLiteral("sound"), true),
+                    ReadSettingString(Common, QStringLiteral("save"), QStringLiteral("none"))};
+        },
+        file));
+    EXPECT_EQ(read, std::make_tuple(-1, true, QStringLiteral("none")));
+    bool written = true;
+    EXPECT_TRUE(FinishesAtOnce(
+        [&] { written = WriteSettingInt(Common, QStringLiteral("level"), 3); }, file));
+    EXPECT_FALSE(written);
+    EXPECT_EQ(TypeAt(file), S_IFIFO);
+    QFile::remove(file);
+}
+
+TEST_F(Store, NothingIsWrittenThroughALinkToAnythingButAFile) {
+    const QString file = EmptySettingsPlace();
+    QTemporaryDir targets;
+    // A socket, a folder, a link that leads nowhere, and a device where this
+    // machine lets us make one (a null device, as /dev/null is).
+    std::vector<QString> others{targets.filePath(QStringLiteral("socket")),
+                                targets.filePath(QStringLiteral("folder")),
+                                targets.filePath(QStringLiteral("nothing"))};
+    const int socketFd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray socketName = QFile::encodeName(others[0]);
+    ASSERT_LT(static_cast<size_t>(socketName.size()), sizeof(address.sun_path));
+    std::memcpy(address.sun_path, socketName.constData(), static_cast<size_t>(socketName.size()));
+    ASSERT_EQ(::bind(socketFd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    ASSERT_TRUE(QDir().mkpath(others[1]));
+    const QString device = targets.filePath(QStringLiteral("null"));
+    if (::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+        others.push_back(device);
+    }
+    for (const QString& other : others) {
+        const mode_t type = TypeAt(other);
+        ASSERT_TRUE(QFile::link(other, file)) << other.toStdString();
+        EXPECT_FALSE(WriteSettingInt(Common, QStringLiteral("level"), 4)) << other.toStdString();
+        EXPECT_FALSE(EraseSetting(Common, QStringLiteral("level"))) << other.toStdString();
+        EXPECT_EQ(ReadSettingInt(Common, QStringLiteral("level"), 7), 7) << other.toStdString();
+        EXPECT_EQ(TypeAt(other), type) << other.toStdString() << " was replaced";
+        EXPECT_EQ(TypeAt(file), S_IFLNK);
+        QFile::remove(file);
+    }
+    ::close(socketFd);
+
+    // A link to a plain file is written through, and stays a link.
+    const QString plain = targets.filePath(QStringLiteral("plain.conf"));
+    QFile(plain).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile::link(plain, file));
+    EXPECT_TRUE(WriteSettingInt(Common, QStringLiteral("level"), 5));
+    EXPECT_EQ(ReadSettingInt(Common, QStringLiteral("level"), 1), 5);
+    EXPECT_EQ(TypeAt(file), S_IFLNK);
+    EXPECT_EQ(TypeAt(file, true), S_IFREG);
+    QFile::remove(file);
 }
 
 int main(int argc, char** argv) {
