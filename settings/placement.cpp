@@ -116,6 +116,17 @@ ScreenRect ClampToDesktop(ScreenRect bounds, const ScreenRect& desktop) {
     return {narrow(left), narrow(top), narrow(left + width), narrow(top + height)};
 }
 
+ScreenRect ShrinkToDesktop(ScreenRect bounds, const ScreenRect& desktop) {
+    // Computed wide, so that no bounds and no desktop can overflow.
+    const int64_t width =
+        std::min(int64_t{bounds.right} - bounds.left, int64_t{desktop.right} - desktop.left);
+    const int64_t height =
+        std::min(int64_t{bounds.bottom} - bounds.top, int64_t{desktop.bottom} - desktop.top);
+    bounds.right = static_cast<int>(bounds.left + width);
+    bounds.bottom = static_cast<int>(bounds.top + height);
+    return bounds;
+}
+
 ScreenRect DesktopBox(std::span<const ScreenRect> screens) {
     if (screens.empty()) {
         return {};

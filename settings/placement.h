@@ -50,6 +50,11 @@ std::string FormatPlacement(const WindowPlacement& placement);
 // its top-left corner on it.
 ScreenRect ClampToDesktop(ScreenRect bounds, const ScreenRect& desktop);
 
+// Bounds wider or taller than the desktop, which only a damaged value gives,
+// are cut to its width and height from their top-left corner; the window and
+// its board picture would otherwise grow with them.
+ScreenRect ShrinkToDesktop(ScreenRect bounds, const ScreenRect& desktop);
+
 // The box enclosing all screens.
 ScreenRect DesktopBox(std::span<const ScreenRect> screens);
 

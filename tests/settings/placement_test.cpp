@@ -17,6 +17,7 @@ using tangram::ParsePlacement;
 using tangram::ScreenPoint;
 using tangram::ScreenRect;
 using tangram::ShowCommand;
+using tangram::ShrinkToDesktop;
 using tangram::WindowPlacement;
 
 TEST(Placement, RoundTripsEveryShowState) {
@@ -71,6 +72,25 @@ TEST(Placement, ClampMovesOntoTheDesktopKeepingTheSize) {
     const int big = std::numeric_limits<int>::max();
     EXPECT_EQ(ClampToDesktop({big - 100, big - 100, big, big}, desktop),
               (ScreenRect{924, 668, 1024, 768}));
+}
+
+TEST(Placement, BoundsLargerThanTheDesktopShrinkToItThenKeepTheShiftRules) {
+    const auto keep = [](ScreenRect bounds, ScreenRect desktop) {
+        return ClampToDesktop(ShrinkToDesktop(bounds, desktop), desktop);
+    };
+    const ScreenRect desktop{0, 0, 1024, 768};
+    EXPECT_EQ(keep({200, 0, 30000, 30000}, desktop), desktop);
+    // Only the extent that is too large shrinks, from the top-left corner; the
+    // shifts then bring the window onto the desktop.
+    EXPECT_EQ(keep({900, 100, 3000, 400}, desktop), (ScreenRect{0, 100, 1024, 400}));
+    EXPECT_EQ(keep({-50, -20000, 250, 90000}, desktop), (ScreenRect{0, 0, 300, 768}));
+    EXPECT_EQ(ShrinkToDesktop({10, 10, 1034, 778}, desktop), (ScreenRect{10, 10, 1034, 778}));
+    // A desktop of two screens, the second left of the first.
+    EXPECT_EQ(keep({-5000, 0, 5000, 500}, {-1920, 0, 1024, 1080}),
+              (ScreenRect{-1920, 0, 1024, 500}));
+    // The widest bounds that parse, and bounds near the ends of int.
+    const int big = std::numeric_limits<int>::max();
+    EXPECT_EQ(keep({-big, -big, big, big}, desktop), desktop);
 }
 
 TEST(Placement, DesktopEnclosesAllScreens) {

@@ -228,6 +228,8 @@ private slots:
         QTest::newRow("beyond the right edge")
             << QString("200,0,1,%1,80,%2,600").arg(screen.right() - 100).arg(screen.right() + 560)
             << QRect(screen.right() + 1 - 660, 80, 660, 520);
+        QTest::newRow("larger than the screen")
+            << "200,0,1,-200,100,4000,3000" << QRect(screen.topLeft(), screen.size());
         QTest::newRow("six parts") << "200,0,1,10,10,20" << QRect();
         QTest::newRow("another marker") << "100,0,1,120,80,780,600" << QRect();
     }

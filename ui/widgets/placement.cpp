@@ -268,9 +268,11 @@ Qt::WindowStates WindowPlacer::Restore() {
         return Qt::WindowNoState;
     }
     const auto screens = ScreenRects();
+    const ScreenRect desktop = tangram::DesktopBox(screens);
     const ScreenRect bounds =
         screens.empty() ? placement->normal
-                        : tangram::ClampToDesktop(placement->normal, tangram::DesktopBox(screens));
+                        : tangram::ClampToDesktop(
+                              tangram::ShrinkToDesktop(placement->normal, desktop), desktop);
     const QRect outer = ToQRect(bounds);
     window_->resize(outer.size().shrunkBy(normalFrame_).expandedTo(window_->minimumSize()));
     placedCorner_ = outer.topLeft();
