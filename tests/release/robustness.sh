@@ -4,9 +4,10 @@
 
 # The real program facing damaged files, on the X display this runs on
 # (with_xvfb.sh provides one): a catalogue with garbage or a torn last record, a
-# catalogue that is missing or a folder, settings with nonsense values, a game
-# file that is a folder, and saves into a read-only folder and onto a full
-# disk. Every case starts the game afresh as a user of its own.
+# catalogue that is missing or a folder, settings with nonsense values, a
+# settings file that is a named pipe, a game file that is a folder, and saves
+# into a folder where only the game file is writable, onto a read-only drive
+# and onto a full disk. Every case starts the game afresh as a user of its own.
 # usage: robustness.sh <quarv-tangram> <mexa.dat> <screenshot folder>
 set -euo pipefail
 game=$1 shipped=$2 shots=$3
@@ -66,6 +67,15 @@ new_case() {
 launch() {
     HOME=$dir/home XDG_CONFIG_HOME=$dir/config XDG_DATA_HOME=$dir/home/.local/share \
         XDG_RUNTIME_DIR=$dir/runtime "$dir/prog/quarv-tangram" 2>"$dir/stderr" &
+    pid=$!
+}
+
+# Root passes any folder's permissions, so cases about them run the game as
+# nobody; the server of with_xvfb.sh lets every local user in.
+launch_as_nobody() {
+    HOME=$dir/home XDG_CONFIG_HOME=$dir/config XDG_DATA_HOME=$dir/home/.local/share \
+        XDG_RUNTIME_DIR=$dir/runtime setpriv --reuid=65534 --regid=65534 --clear-groups \
+        "$dir/prog/quarv-tangram" 2>"$dir/stderr" &
     pid=$!
 }
 
@@ -273,6 +283,27 @@ check_on_screen "$pattern" 50 50
 import -window root "$shots/settings-garbage.png"
 finish
 
+# A stored window far larger than the screen comes back no larger than it.
+new_case settings_huge_window tongue=0 sound=0 MainForm=200,0,1,0,0,30000,30000
+launch
+main=$(main_window)
+check_on_screen "$main" 337 133
+import -window root "$shots/settings-huge-window.png"
+finish
+
+# A named pipe where the settings file belongs: the game starts with the
+# defaults (so it asks for the language) instead of waiting on the pipe, and
+# leaves the pipe alone.
+new_case settings_pipe
+settings_file=$dir/config/QuarvGames/QuarvTangram.conf
+rm "$settings_file"
+mkfifo "$settings_file"
+launch
+main=$(main_window)
+import -window root "$shots/settings-pipe.png"
+finish
+[ -p "$settings_file" ] || fail "the pipe was replaced"
+
 # ---- game files
 
 # The game named in the settings is a folder: the load error, and the name is
@@ -320,6 +351,37 @@ if [ "$(id -u)" -eq 0 ] && mkdir -p "$work/probe" &&
     can_mount=yes
 fi
 
+# A game file the player may write in a folder the player may not: no file can
+# be made beside it, so the save goes into the file itself, without a message.
+new_case save_folder_locked tongue=0 sound=0 "save=$work/save_folder_locked/games/earlier.mxg"
+mkdir "$dir/games"
+earlier_game "$dir/games/earlier.mxg"
+start=launch
+if [ "$(id -u)" -eq 0 ]; then
+    start=
+    if command -v setpriv >/dev/null; then
+        chmod a+x "$work"
+        chown -R 65534:65534 "$dir"
+        start=launch_as_nobody
+    fi
+fi
+if [ -n "$start" ]; then
+    chmod a-w "$dir/games"
+    before=$(stat -c %y "$dir/games/earlier.mxg")
+    $start
+    main=$(main_window)
+    click "$main" "${save_button[@]}"
+    sleep 1
+    [ -z "$(windows_of DIALOG)" ] || fail "a message after saving"
+    [ "$(stat -c %y "$dir/games/earlier.mxg")" != "$before" ] || fail "the game was not written"
+    [ "$(ls -A "$dir/games")" = earlier.mxg ] || fail "left behind: $(ls -A "$dir/games" | tr '\n' ' ')"
+    import -window root "$shots/$case_name.png"
+    finish
+    chmod u+w "$dir/games"
+else
+    echo "skipped: root passes folder permissions, and setpriv is not at hand"
+fi
+
 new_case save_read_only tongue=0 sound=0 "save=$work/save_read_only/games/earlier.mxg"
 mkdir "$dir/games"
 if [ "$can_mount" = yes ]; then
@@ -329,23 +391,17 @@ if [ "$can_mount" = yes ]; then
     mount -o remount,ro "$dir/games"
     try_save "$dir/games"
 elif [ "$(id -u)" -ne 0 ]; then
+    # Without a read-only drive: neither the folder nor the file is writable.
     earlier_game "$dir/games/earlier.mxg"
-    chmod a-w "$dir/games"
+    chmod a-w "$dir/games" "$dir/games/earlier.mxg"
     try_save "$dir/games"
     chmod u+w "$dir/games"
 elif command -v setpriv >/dev/null; then
-    # Root passes any folder's permissions, so the game runs as nobody here;
-    # the server of with_xvfb.sh lets every local user in.
     earlier_game "$dir/games/earlier.mxg"
     chmod a+x "$work"
     chown -R 65534:65534 "$dir"
-    chmod a-w "$dir/games"
-    launch() {
-        HOME=$dir/home XDG_CONFIG_HOME=$dir/config XDG_DATA_HOME=$dir/home/.local/share \
-            XDG_RUNTIME_DIR=$dir/runtime setpriv --reuid=65534 --regid=65534 --clear-groups \
-            "$dir/prog/quarv-tangram" 2>"$dir/stderr" &
-        pid=$!
-    }
+    chmod a-w "$dir/games" "$dir/games/earlier.mxg"
+    launch() { launch_as_nobody; }
     try_save "$dir/games"
     chmod u+w "$dir/games"
 else
