@@ -58,7 +58,11 @@ bool ReadText(const QString& section, const QString& name, QString& text) {
     }
     const QSettings store(*file, QSettings::IniFormat);
     const QString key = Key(section, name);
-    if (!store.contains(key)) {
+    // Asked for one key, Qt parses only the file's section that seems to hold
+    // it, and misses the key where a group is written both as [V2] with
+    // common\name and as [V2/common]; the list of all keys parses the whole
+    // file, so every read sees the same values.
+    if (!store.allKeys().contains(key)) {
         return false;
     }
     const QVariant value = store.value(key);

@@ -160,6 +160,17 @@ TEST_F(Store, ACommaListWrittenByHandReadsAsItsText) {
               QStringLiteral("200,0,1,120,80,780,600"));
 }
 
+TEST_F(Store, AGroupWrittenTwoWaysByHandReadsTheSameEachTime) {
+    QFile file(EmptySettingsPlace());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[V2]\ncommon\\tongue=1\n[V2/common]\nsound=0\n");
+    file.close();
+    for (int read = 0; read < 2; ++read) {
+        EXPECT_EQ(ReadSettingInt(Common, QStringLiteral("tongue"), -1), 1) << read;
+        EXPECT_FALSE(ReadSettingBool(Common, QStringLiteral("sound"), true)) << read;
+    }
+}
+
 TEST_F(Store, AFailedWriteIsReportedAndLeavesTheRestWorking) {
     // A folder where the file should be: no write can succeed, even as root.
     const QString file = Raw().fileName();
