@@ -75,25 +75,22 @@ std::string TemporaryName(const Place& place) {
 std::optional<pid_t> TemporaryOwner(std::string_view entry, const std::string& name) {
     const std::string prefix = "." + name + ".";
     constexpr std::string_view suffix = ".tmp";
-    if (entry.size() <= prefix.size() + suffix.size() || !entry.starts_with(prefix) ||
+    if (entry.size() < prefix.size() + suffix.size() || !entry.starts_with(prefix) ||
         !entry.ends_with(suffix)) {
         return std::nullopt;
     }
-    const std::string_view middle =
-        entry.substr(prefix.size(), entry.size() - prefix.size() - suffix.size());
-    const auto dot = middle.find('.');
-    if (dot == std::string_view::npos || dot == 0 || dot + 1 == middle.size()) {
+    entry = entry.substr(prefix.size(), entry.size() - prefix.size() - suffix.size());  // PID.N
+    const auto number = [](std::string_view s) {
+        return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    const auto dot = entry.find('.');
+    if (dot == std::string_view::npos || !number(entry.substr(0, dot)) ||
+        !number(entry.substr(dot + 1))) {
         return std::nullopt;
     }
-    const auto digits = [](std::string_view s) {
-        return s.find_first_not_of("0123456789") == std::string_view::npos;
-    };
     pid_t pid = 0;
-    const std::string_view pidText = middle.substr(0, dot);
-    const auto [end, ec] = std::from_chars(pidText.data(), pidText.data() + pidText.size(), pid);
-    if (ec != std::errc() || end != pidText.data() + pidText.size() ||
-        !digits(middle.substr(dot + 1))) {
-        return std::nullopt;
+    if (std::from_chars(entry.data(), entry.data() + dot, pid).ec != std::errc()) {
+        return std::nullopt;  // beyond any process id
     }
     return pid;
 }

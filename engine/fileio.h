@@ -23,7 +23,8 @@ std::optional<size_t> ReadFilePrefix(const std::string& path, std::span<uint8_t>
 enum class WriteResult {
     Ok,
     CannotCreate,  // no file could be made, or the path names no writable plain file
-    WriteFailed,   // writing failed; the previous file is left as it was
+    WriteFailed,   // writing failed; the previous file is left as it was, unless it
+                   // was being written in place
 };
 
 // Makes `bytes` the contents of the file at `path` (through a symbolic link, its
