@@ -220,6 +220,7 @@ TEST(SaveGame, KillsDuringSavesNeverCutTheGameShort) {
     const std::vector<uint8_t> saved(game.PuzzleStatus.begin() + 1, game.PuzzleStatus.end());
     for (int kill = 0; kill < 40; ++kill) {
         const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);  // never kill(-1)
         if (pid == 0) {
             for (;;) {
                 SaveGame(game, path);
