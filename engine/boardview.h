@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // What the rules ask of the screen: the colours, the interface the main window
 // implements to draw the board and play the sounds, and each Tan's outline in
 // pixels, which every picture of a Tan is drawn from.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // The millisecond tick counter behind the hint flash's busy wait.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quarv Games
+
 // Any bytes as the settings file: every value the game reads follows its read
 // rule. A value reads the same whatever default is asked for, or else gives
 // the default each time; a number read is the whole-number text of the
