@@ -3,7 +3,6 @@
 
 #include "names.h"
 
-#include <algorithm>
 #include <map>
 #include <optional>
 #include <string_view>
@@ -140,7 +139,7 @@ Key KeyOf(const Layout& layout) {
 }
 
 const PuzzleName* NameOf(const GameData& game, int puzzle) {
-    if (puzzle < 1 || puzzle > std::min(game.PuzzleCount, MaxPuzzles)) {
+    if (!IsPuzzle(game, puzzle)) {
         return nullptr;
     }
     const PuzzleName& n = game.Names.puzzles[static_cast<size_t>(puzzle)];
@@ -176,8 +175,7 @@ CatalogueNames ParseNames(std::span<const uint8_t> bytes, const GameData& game) 
             }
         }
     }
-    const int count = std::clamp(game.PuzzleCount, 0, MaxPuzzles);
-    for (int p = 1; p <= count; ++p) {
+    for (int p = 1; p <= PuzzleTotal(game); ++p) {
         auto it = figures.find(KeyOf(game.PuzzleTable[static_cast<size_t>(p)]));
         if (it != figures.end()) {
             names.puzzles[static_cast<size_t>(p)] = it->second;
