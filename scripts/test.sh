@@ -33,6 +33,6 @@ echo "== fuzz build (clang, libFuzzer with address and undefined sanitizers)"
 CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DTANGRAM_FUZZ=ON -DTANGRAM_SANITIZE=ON -DTANGRAM_UI=OFF -DTANGRAM_BENCHMARKS=OFF
 cmake --build "$root/build-fuzz" -j "$jobs"
-# Each target fuzzes for a fixed time, so one more at once than there are cores
-# ends the five in two rounds instead of three.
+# Each target fuzzes for a fixed time, so running one more at once than there
+# are cores ends the six targets in two rounds on two cores instead of three.
 ctest --test-dir "$root/build-fuzz" --output-on-failure -j "$((jobs + 1))" -L fuzz
