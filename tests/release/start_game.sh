@@ -10,7 +10,12 @@ game=$1
 home=$(mktemp -d)
 pid=
 cleanup() {
-    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
+    # SIGTERM makes the game save its settings on the way out: let it finish
+    # before its home goes.
+    if [ -n "$pid" ]; then
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    fi
     rm -rf "$home"
 }
 trap cleanup EXIT
