@@ -13,7 +13,7 @@ namespace tangram::catalogue {
 
 std::vector<Point> Outline(int tan, const Placement& p) {
     const int shape = PieceShape[tan];
-    const int o = p.orient & 31;
+    const int o = OrientIndex(p.orient);
     std::vector<Point> points;
     for (int v = 0; v < ShapeVertexCount[shape]; ++v) {
         points.push_back({p.col + VertexX[shape][v][o], p.row + VertexY[shape][v][o]});
@@ -96,7 +96,7 @@ Box StampedBox(const std::array<Placement, 7>& tans) {
         const Placement& p = tans[t - 1];
         const int shape = PieceShape[t];
         for (int k = 0; k < ShapeStampCount[shape]; ++k) {
-            const SubStamp& s = SubStamps[shape][k][p.orient & 31];
+            const SubStamp& s = SubStamps[shape][k][OrientIndex(p.orient)];
             const StampBounds& b = StampBox[s.stamp & 15];
             box.minCol = std::min(box.minCol, p.col + s.col + b.minCol);
             box.minRow = std::min(box.minRow, p.row + s.row + b.minRow);
