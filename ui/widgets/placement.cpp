@@ -220,9 +220,13 @@ tangram::WindowPlacement WindowPlacer::Current() const {
     const QRect normal = normalState ? OuterBounds(window_) : client.marginsAdded(normalFrame_);
     QRect bounds = normal.isValid() ? normal : OuterBounds(window_);
     // Wayland tells no program where its windows are: the position stays the
-    // one the window was given, for the next start under X11.
+    // one the window was given, for the next start under X11. The frame there
+    // is one Qt draws itself once the window is shown; counting it would grow
+    // the stored window by it at every start, so the frame the window was
+    // given room for stays too.
     if (!WindowsCanBePlaced()) {
-        bounds.moveTopLeft(placedCorner_);
+        const QSize size = normalClient_.isValid() ? normalClient_.size() : window_->size();
+        bounds = QRect(placedCorner_, size.grownBy(placedFrame_));
     }
     placement.normal = ToScreenRect(bounds);
     return placement;
@@ -245,6 +249,7 @@ void WindowPlacer::Save() {
 Qt::WindowStates WindowPlacer::Restore() {
     window_->winId();
     normalFrame_ = FrameOf(window_);
+    placedFrame_ = normalFrame_;
     const QString text =
         settings::ReadSettingString(settings::Common, QString::fromLatin1(SettingName));
     const auto placement = tangram::ParsePlacement(text.toStdString());

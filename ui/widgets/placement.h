@@ -107,7 +107,9 @@ private:
     bool enlarged_ = false;
     // Shown maximised at the start and not in the normal state since.
     bool startedEnlarged_ = false;
-    // Where the outer top-left corner was put at the start.
+    // Where the outer top-left corner was put at the start, and the frame it
+    // was put with.
     QPoint placedCorner_;
+    QMargins placedFrame_;
     Qt::WindowStates state_ = Qt::WindowNoState;
 };
