@@ -95,9 +95,13 @@ std::optional<QMargins> ReadExtents(xcb_connection_t* c, const QWidget* window,
     if (v.size() != 4) {
         return std::nullopt;
     }
-    // left, right, top, bottom
-    return QMargins(Scaled(window, v[0]), Scaled(window, v[2]), Scaled(window, v[1]),
-                    Scaled(window, v[3]));
+    // left, right, top, bottom. At a scale factor a frame of one X pixel is
+    // less than one of Qt's: each side is rounded up, so that a window put
+    // inside the screen by these margins keeps its whole frame on it.
+    const auto side = [window](uint32_t pixels) {
+        return int(std::ceil(double(pixels) / window->devicePixelRatioF()));
+    };
+    return QMargins(side(v[0]), side(v[2]), side(v[1]), side(v[3]));
 }
 
 }  // namespace
