@@ -7,12 +7,14 @@
 # every dialog's outer frame against the centring formula on its first and a
 # later showing with the main window normal and maximised, the first-start
 # window centred by its outer size, the maximised round trip over ten
-# sessions, the end of a session by SIGTERM, and the tool buttons' keys.
+# sessions, the end of a session by SIGTERM, the tool buttons' keys, the
+# window class the desktop entry names, and a first start at a scale factor
+# of 3, where the window must shrink to fit the screen.
 # Each measured frame is printed as a line starting with "frame".
 # usage: window_manager.sh <openbox|xfwm4> <quarv-tangram> <e2e_plan> <e2e_wm_state>
-#        <screenshot folder>
+#        <desktop entry> <screenshot folder>
 set -euo pipefail
-wm=$1 game=$2 plan=$3 wm_state=$4 shots=$5
+wm=$1 game=$2 plan=$3 wm_state=$4 entry=$5 shots=$6
 . "$(dirname "$0")/lib.sh"
 
 install_game "$game" 3
@@ -170,6 +172,13 @@ done
 [[ $actions == *_NET_WM_ACTION_MOVE* ]] || fail "pattern window cannot be moved"
 transient=$(xprop -id "$pattern" WM_TRANSIENT_FOR | sed 's/.*# //')
 [ $((transient)) -eq "$main" ] || fail "pattern window not transient for the main window"
+# Docks find the desktop entry by the class it names.
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+[ -n "$wm_class" ] || fail "$entry names no StartupWMClass"
+for id in "$main" "$pattern"; do
+    class=$(xprop -id "$id" WM_CLASS | sed 's/.*", "\(.*\)"$/\1/')
+    [ "$class" = "$wm_class" ] || fail "window $id has the class '$class', not '$wm_class'"
+done
 
 measure language first over Return
 measure info first over Return
@@ -270,4 +279,25 @@ for session in 3 4 5 6 7 8 9 10; do
     pid=
     [ "$(setting MainForm)" = "$stored" ] || fail "MainForm after session $session: $(setting MainForm)"
 done
+
+# ---- session 11: a new player at a scale factor of 3, where the design size
+# is larger than the screen: the window shrinks to fit the free area, its
+# frame included, and stays clear of negative coordinates.
+
+rm -f "$settings"
+seed_english_silent
+export QT_SCALE_FACTOR=3
+run_game 'Quarv Tangram' 1
+settled "$main"
+read -r mx my mw mh _ < <(outer "$main")
+echo "frame $wm scale-3 main-window first: at $mx,$my size ${mw}x$mh, free area $wx,$wy ${ww}x$wh" |
+    tee -a "$shots/frames.txt"
+import -window root "$shots/scale-3.png"
+[ "$mx" -ge "$wx" ] && [ "$my" -ge "$wy" ] && [ $((mx + mw)) -le $((wx + ww)) ] &&
+    [ $((my + mh)) -le $((wy + wh)) ] ||
+    fail "at scale 3 the window's frame runs from $mx,$my to $((mx + mw)),$((my + mh))"
+kill -TERM "$pid"
+wait "$pid" || fail "the game at scale 3 did not end well"
+pid=
+unset QT_SCALE_FACTOR
 echo "$wm: all frames within 1 px of the formula; screenshots in $shots"
