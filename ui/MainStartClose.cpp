@@ -14,6 +14,7 @@
 #include "pattern.h"
 #include "store.h"
 #include "widgets/placement.h"
+#include "widgets/x11frame.h"
 
 void TMainForm::ShowAtStart() {
     startDialogs_ = true;
@@ -23,6 +24,11 @@ void TMainForm::ShowAtStart() {
 bool TMainForm::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
         FormActivate();
+    }
+    // Before every mapping: a window manager reads the properties when it
+    // takes the window on.
+    if (event->type() == QEvent::Show) {
+        x11::NameDesktopEntry(this);
     }
     // The pattern window floats above every other window; while the game is
     // minimised it would float over the player's other work, so it goes and

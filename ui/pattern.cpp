@@ -43,6 +43,7 @@ void TPatForm::SetPosition(QPoint position) {
 // takes the window on.
 void TPatForm::showEvent(QShowEvent* event) {
     x11::MarkMoveOnlyTool(this);
+    x11::NameDesktopEntry(this);
     QWidget::showEvent(event);
 }
 

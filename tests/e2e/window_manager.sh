@@ -172,12 +172,20 @@ done
 [[ $actions == *_NET_WM_ACTION_MOVE* ]] || fail "pattern window cannot be moved"
 transient=$(xprop -id "$pattern" WM_TRANSIENT_FOR | sed 's/.*# //')
 [ $((transient)) -eq "$main" ] || fail "pattern window not transient for the main window"
-# Docks find the desktop entry by the class it names.
+# Docks find the desktop entry by the class it names, or by its id in KDE's
+# and GTK's properties.
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
 [ -n "$wm_class" ] || fail "$entry names no StartupWMClass"
+app_id=${entry##*/}
+app_id=${app_id%.in}
+app_id=${app_id%.desktop}
 for id in "$main" "$pattern"; do
     class=$(xprop -id "$id" WM_CLASS | sed 's/.*", "\(.*\)"$/\1/')
     [ "$class" = "$wm_class" ] || fail "window $id has the class '$class', not '$wm_class'"
+    for property in _KDE_NET_WM_DESKTOP_FILE _GTK_APPLICATION_ID; do
+        named=$(xprop -id "$id" "$property" | sed -n 's/.* = "\(.*\)"$/\1/p')
+        [ "$named" = "$app_id" ] || fail "window $id names '$named' in $property, not $app_id"
+    done
 done
 
 measure language first over Return

@@ -4,6 +4,7 @@
 #include "x11frame.h"
 
 #include <xcb/xcb.h>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QWidget>
 #include <array>
@@ -129,6 +130,21 @@ void MarkMoveOnlyTool(const QWidget* window) {
     const std::array<uint32_t, 5> hints{FunctionsAndDecorations, Move, Border | Title, 0, 0};
     const xcb_atom_t motif = Atom(c, "_MOTIF_WM_HINTS");
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, motif, motif, 32, hints.size(), hints.data());
+    xcb_flush(c);
+}
+
+void NameDesktopEntry(const QWidget* window) {
+    xcb_connection_t* c = Connection();
+    const QByteArray id = QGuiApplication::desktopFileName().toUtf8();
+    if (c == nullptr || id.isEmpty()) {
+        return;
+    }
+    const auto w = static_cast<xcb_window_t>(window->winId());
+    const xcb_atom_t text = Atom(c, "UTF8_STRING");
+    for (std::string_view property : {"_KDE_NET_WM_DESKTOP_FILE", "_GTK_APPLICATION_ID"}) {
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, Atom(c, property), text, 8,
+                            static_cast<uint32_t>(id.size()), id.constData());
+    }
     xcb_flush(c);
 }
 

@@ -24,6 +24,12 @@ bool Connected();
 // Call after the native window exists and before it is shown.
 void MarkMoveOnlyTool(const QWidget* window);
 
+// Names the desktop entry of the window's program, by the id that Wayland's
+// app id gives, in the properties by which docks and task bars of KDE and of
+// GTK's kind find it. Call after the native window exists and before it is
+// shown.
+void NameDesktopEntry(const QWidget* window);
+
 // The frame round the window, in pixels on each side. For a window not shown
 // yet the window manager is asked what it will put round it; a bare X server
 // puts none. Unknown where the window manager does not answer.
