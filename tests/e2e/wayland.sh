@@ -168,6 +168,14 @@ stop
 [ "$(setting pleft),$(setting ptop)" = "$x11_pattern" ] ||
     fail "pattern window at $(setting pleft),$(setting ptop) after Wayland, not $x11_pattern"
 
+# An X11 display that has gone (a stale DISPLAY): the game falls back to
+# Wayland rather than fail.
+gone=$((number + 1))
+while [ -e "/tmp/.X11-unix/X$gone" ] || [ -e "/tmp/.X$gone-lock" ]; do gone=$((gone + 1)); done
+start "$work/stale.log" DISPLAY=:$gone
+native "$work/stale.log" "DISPLAY=:$gone with no X server"
+stop
+
 # Wayland alone, with no X11 display, for a new player: the main window is
 # centred where it was put, the pattern window stands where it starts.
 seed_english_silent
