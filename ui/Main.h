@@ -65,8 +65,9 @@ public:
     TMainForm(tangram::GameData& game, tangram::Board& board, QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // The pattern window follows every change of the puzzle and its status.
-    void SetPatternWindow(TPatForm* pattern) { pattern_ = pattern; }
+    // The pattern window follows every change of the puzzle and its status;
+    // its activation at the start counts as this window's first one.
+    void SetPatternWindow(TPatForm* pattern);
 
     // BoardView: all of these draw into the board's picture at once.
     void DrawPieceFilled(int tan, tangram::Colour fill, tangram::Colour pen) override;

@@ -21,6 +21,15 @@ void TMainForm::ShowAtStart() {
     placement_->Show();
 }
 
+// A window system that hands the focus to the window mapped last (Wayland)
+// activates the pattern window at the start, shown after this one, and this
+// window only once the player clicks it: the game's first activation is the
+// first of either, once this window is on the screen.
+void TMainForm::SetPatternWindow(TPatForm* pattern) {
+    pattern_ = pattern;
+    pattern_->installEventFilter(this);
+}
+
 bool TMainForm::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
         FormActivate();

@@ -132,6 +132,10 @@ void TMainForm::SetSoundOn(bool on) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    // The pattern window's activation at the start (SetPatternWindow).
+    if (watched == pattern_ && event->type() == QEvent::WindowActivate && isVisible()) {
+        FormActivate();
+    }
     // The second press of a quick pair arrives as a double click; it is a
     // press all the same and flashes the solution again.
     if (watched == TipBtn && (event->type() == QEvent::MouseButtonPress ||

@@ -95,6 +95,40 @@ private slots:
         QVERIFY(form->isVisible());
     }
 
+    // Where the window system activates the window mapped last (Wayland), the
+    // pattern window comes up active and the main window does not: the
+    // pattern window's activation brings the start's dialogs then, once, but
+    // not before the main window is on the screen.
+    void patternWindowActivationStartsTheGame() {
+        Start(-1);
+        const auto activatePattern = [this] {
+            QEvent activation(QEvent::WindowActivate);
+            QCoreApplication::sendEvent(pattern.get(), &activation);
+        };
+        DialogAnswers answers;
+        activatePattern();
+        QTest::qWait(50);
+        QVERIFY(answers.seen.isEmpty());
+
+        answers.Expect(Click("GermanBtn"));
+        answers.Expect(Key(Qt::Key_Return));
+        form->ShowAtStart();
+        // The main window's own activation has not come yet: the dialogs are
+        // shown and answered within the pattern window's.
+        QVERIFY(!answers.Done());
+        activatePattern();
+        QVERIFY(answers.Done());
+        QCOMPARE(answers.seen, (QStringList{"TongueDlg", "FreewareDlg"}));
+        QCOMPARE(game.Tongue, 1);
+        // Later activations of either window ask nothing.
+        QTest::qWait(50);
+        QEvent activation(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(form.get(), &activation);
+        activatePattern();
+        QTest::qWait(50);
+        QCOMPARE(answers.seen.size(), 2);
+    }
+
     // Closing the language dialog runs the game in English and asks again at
     // the next start; a stored language is not asked for.
     void storedLanguageIsNotAsked() {
