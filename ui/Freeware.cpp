@@ -10,6 +10,7 @@
 #include <QSvgRenderer>
 #include <QUrl>
 
+#include "language.h"
 #include "project.h"
 #include "widgets/dialogframe.h"
 #include "widgets/hyperlink.h"
@@ -98,8 +99,10 @@ QLabel* TFreewareDlg::AddPicture(const QRect& control, const char* resource, QSi
 void TFreewareDlg::SetTexts() {
     setWindowTitle(QString::fromLatin1(MakerName) + QStringLiteral(" - Freeware-Info"));
     progname->setText(QStringLiteral("Quarv Tangram V2.9"));
-    studioLabel->setText(tr("an independent games studio"));
-    savelabel->setText(tr("Free software from Quarv Games, an independent games studio."));
+    const Language say(tongue_);
+    studioLabel->setText(say.translate("TFreewareDlg", "an independent games studio"));
+    savelabel->setText(say.translate(
+        "TFreewareDlg", "Free software from Quarv Games, an independent games studio."));
 }
 
 void TFreewareDlg::showEvent(QShowEvent* event) {
@@ -112,62 +115,43 @@ void TFreewareDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
+namespace {
+
 // The terms sum up the GNU General Public License, version 3 or later, under
-// which the game is free software; the licence itself decides.
+// which the game is free software; the licence itself decides. %1 is where the
+// source code is. The German terms are their translation.
+const char* const Terms = QT_TRANSLATE_NOOP(
+    "TFreewareDlg",
+    "Terms of use\n"
+    "\n"
+    "Quarv Tangram is free software. You may use it free of charge and without any "
+    "time limit.\n"
+    "\n"
+    "The program is provided as it is, without any warranty, express or implied, "
+    "including that of merchantability or fitness for a particular purpose.\n"
+    "\n"
+    "Quarv Games accepts no liability for any damage or loss that arises from using "
+    "the program or from being unable to use it, unless the law requires it.\n"
+    "\n"
+    "You may pass copies of the program on to others, complete and unchanged: with "
+    "all of its files, these terms and the licence.\n"
+    "\n"
+    "You may also change the program and pass on changed versions, under the terms of "
+    "the GNU General Public License as published by the Free Software Foundation, "
+    "version 3 or (at your option) any later version. Whoever gets the program from "
+    "you must be able to get its source code too, as the licence describes. The "
+    "source code: %1\n"
+    "\n"
+    "The full text of the licence is in the file LICENSE of the source code and at "
+    "https://www.gnu.org/licenses/gpl-3.0.html. These terms sum it up; where they "
+    "differ, the licence applies.\n");
+
+}  // namespace
+
 QString TFreewareDlg::EnglishTerms() {
-    return QStringLiteral(
-               "Terms of use\n"
-               "\n"
-               "Quarv Tangram is free software. You may use it free of charge and without any "
-               "time limit.\n"
-               "\n"
-               "The program is provided as it is, without any warranty, express or implied, "
-               "including that of merchantability or fitness for a particular purpose.\n"
-               "\n"
-               "Quarv Games accepts no liability for any damage or loss that arises from using "
-               "the program or from being unable to use it, unless the law requires it.\n"
-               "\n"
-               "You may pass copies of the program on to others, complete and unchanged: with "
-               "all of its files, these terms and the licence.\n"
-               "\n"
-               "You may also change the program and pass on changed versions, under the terms of "
-               "the GNU General Public License as published by the Free Software Foundation, "
-               "version 3 or (at your option) any later version. Whoever gets the program from "
-               "you must be able to get its source code too, as the licence describes. The "
-               "source code: %1\n"
-               "\n"
-               "The full text of the licence is in the file LICENSE of the source code and at "
-               "https://www.gnu.org/licenses/gpl-3.0.html. These terms sum it up; where they "
-               "differ, the licence applies.\n")
-        .arg(QString::fromLatin1(quarv::SourceUrl));
+    return QString::fromUtf8(Terms).arg(QString::fromLatin1(quarv::SourceUrl));
 }
 
 QString TFreewareDlg::GermanTerms() {
-    return QStringLiteral(
-               "Nutzungsbedingungen\n"
-               "\n"
-               "Quarv Tangram ist freie Software. Du darfst das Programm kostenlos und ohne "
-               "zeitliche Begrenzung benutzen.\n"
-               "\n"
-               "Das Programm wird so überlassen, wie es ist, ohne jede ausdrückliche oder "
-               "stillschweigende Gewährleistung, auch nicht für die Marktreife oder die Eignung "
-               "zu einem bestimmten Zweck.\n"
-               "\n"
-               "Quarv Games haftet nicht für Schäden oder Verluste, die aus dem Gebrauch des "
-               "Programms oder daraus entstehen, dass es nicht gebraucht werden kann, soweit das "
-               "Gesetz nichts anderes vorschreibt.\n"
-               "\n"
-               "Du darfst Kopien des Programms an andere weitergeben, vollständig und "
-               "unverändert: mit allen seinen Dateien, diesen Bedingungen und der Lizenz.\n"
-               "\n"
-               "Du darfst das Programm auch verändern und veränderte Fassungen weitergeben, nach "
-               "den Bedingungen der GNU General Public License, wie sie die Free Software "
-               "Foundation veröffentlicht, in Version 3 oder (nach Deiner Wahl) jeder späteren "
-               "Version. Wer das Programm von Dir bekommt, muss auch seinen Quelltext bekommen "
-               "können, wie es die Lizenz beschreibt. Der Quelltext: %1\n"
-               "\n"
-               "Der vollständige Text der Lizenz steht in der Datei LICENSE des Quelltexts und "
-               "unter https://www.gnu.org/licenses/gpl-3.0.html. Diese Bedingungen fassen sie "
-               "zusammen; wo sie abweichen, gilt die englische Fassung der Lizenz.\n")
-        .arg(QString::fromLatin1(quarv::SourceUrl));
+    return Language(1).translate("TFreewareDlg", Terms).arg(QString::fromLatin1(quarv::SourceUrl));
 }

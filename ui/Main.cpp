@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include "language.h"
 #include "project.h"
 #include "widgets/boardcanvas.h"
 #include "widgets/hyperlink.h"
@@ -21,15 +22,11 @@ void InitAssets() {
 }
 
 QString CatalogueErrorText(tangram::CatalogueResult result, int tongue) {
-    const bool german = tongue == 1;
+    const Language say(tongue);
     if (result == tangram::CatalogueResult::Empty) {
-        return german ? QStringLiteral(
-                            "Die Datei mexa.dat enthält kein Tangram. Programm wird abgebrochen.")
-                      : QStringLiteral("The file mexa.dat holds no puzzle. Program aborted.");
+        return say.translate("TMainForm", "The file mexa.dat holds no puzzle. Program aborted.");
     }
-    return german ? QStringLiteral(
-                        "Datei mexa.dat konnte nicht gefunden werden. Programm wird abgebrochen.")
-                  : QStringLiteral("Can't find file mexa.dat. Program aborted.");
+    return say.translate("TMainForm", "Can't find file mexa.dat. Program aborted.");
 }
 
 TMainForm::TMainForm(tangram::GameData& game, tangram::Board& board, QWidget* parent)

@@ -18,16 +18,15 @@
 #include "Statis.h"
 #include "YesNo.h"
 #include "gamefile.h"
+#include "language.h"
 
 namespace {
 
 const char* const GameFilter = "Quarv Tangram (*.mxg)";
 
 QString FileDialogTitle(bool save, int tongue) {
-    if (tongue == 1) {
-        return save ? QStringLiteral("Spiel speichern") : QStringLiteral("Spiel laden");
-    }
-    return save ? QStringLiteral("Save game") : QStringLiteral("Load game");
+    const Language say(tongue);
+    return save ? say.translate("TMainForm", "Save game") : say.translate("TMainForm", "Load game");
 }
 
 // Qt's own dialogs. The save dialog does not ask about overwriting: the game
@@ -56,10 +55,10 @@ bool AskOverwrite(QWidget* parent, const QString& path, int tongue) {
                     GameMessageText(GameMessage::Overwrite, path, tongue),
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
-    if (tongue == 1) {
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
-    }
+    // Qt's own captions in English, with their access keys.
+    const Language say(tongue);
+    box.button(QMessageBox::Yes)->setText(say.translate("TMainForm", "&Yes"));
+    box.button(QMessageBox::No)->setText(say.translate("TMainForm", "&No"));
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -67,21 +66,15 @@ bool AskOverwrite(QWidget* parent, const QString& path, int tongue) {
 
 QString GameMessageText(GameMessage message, const QString& path, int tongue) {
     const QString name = QFileInfo(path).fileName();
-    const bool german = tongue == 1;
+    const Language say(tongue);
     switch (message) {
         case GameMessage::LoadError:
-            return german ? QStringLiteral("Fehler beim Laden des Spiels %1!").arg(name)
-                          : QStringLiteral("Error occured while loading file %1!").arg(name);
+            return say.translate("TMainForm", "Error occured while loading file %1!").arg(name);
         case GameMessage::SaveError:
-            return german ? QStringLiteral(
-                                "Kann Spiel %1 nicht speichern. Datenträger voll oder "
-                                "nicht beschreibbar.")
-                                .arg(name)
-                          : QStringLiteral("Cannot save game %1. Drive full or not writable.")
-                                .arg(name);
+            return say.translate("TMainForm", "Cannot save game %1. Drive full or not writable.")
+                .arg(name);
         case GameMessage::Overwrite:
-            return german ? QStringLiteral("Spiel %1 existiert bereits. Überschreiben?").arg(name)
-                          : QStringLiteral("Game %1 already exists. Overwrite?").arg(name);
+            return say.translate("TMainForm", "Game %1 already exists. Overwrite?").arg(name);
     }
     return {};
 }

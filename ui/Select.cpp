@@ -16,6 +16,7 @@
 #include <array>
 
 #include "boardview.h"
+#include "language.h"
 #include "names.h"
 #include "tangdata.h"
 #include "widgets/boardcanvas.h"
@@ -35,12 +36,6 @@ int StatusIcon(uint8_t status) {
 }
 
 namespace {
-
-// The dialogs' texts follow the game's language code: German for 1, English
-// for every other value.
-QString Text(int tongue, const char* english, const char* german) {
-    return QString::fromUtf8(tongue == 1 ? german : english);
-}
 
 const QColor Silver(0xC0, 0xC0, 0xC0);
 const QColor Grey(0x7F, 0x7F, 0x7F);
@@ -120,15 +115,13 @@ void TSelectDlg::showEvent(QShowEvent* event) {
 
 void TSelectDlg::FormActivate() {
     CentreOver(this, mainWindow_);
-    const int t = game_.Tongue;
-    CancelBtn->setText(Text(t, "Cancel", "Abbruch"));
-    setWindowTitle(Text(t, "Select Tangram", "Tangram wählen"));
-    PrevBtn->setToolTip(Text(t, "Which previous Tangram I havn't solved yet?",
-                             "Welches vorhergehende Tangrams hab ich noch nicht geschafft?"));
-    NextBtn->setToolTip(Text(t, "Which following Tangram I havn't solved yet?",
-                             "Welches folgende Tangram hab ich noch nicht geschafft?"));
-    box->setToolTip(Text(t, "A mouselick and the Tangram is selected.",
-                         "Ein Mausklick und schon gehts mit diesem Tangram los."));
+    const Language say(game_.Tongue);
+    CancelBtn->setText(say.translate("TSelectDlg", "Cancel"));
+    setWindowTitle(say.translate("TSelectDlg", "Select Tangram"));
+    PrevBtn->setToolTip(say.translate("TSelectDlg", "Which previous Tangram I havn't solved yet?"));
+    NextBtn->setToolTip(
+        say.translate("TSelectDlg", "Which following Tangram I havn't solved yet?"));
+    box->setToolTip(say.translate("TSelectDlg", "A mouselick and the Tangram is selected."));
 
     // The top-left slot runs from 1 to the puzzle that shows the last nine. A
     // catalogue of nine puzzles or fewer fits at once: nothing to scroll.

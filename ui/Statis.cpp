@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "Select.h"
+#include "language.h"
 #include "widgets/placement.h"
 
 QString GameName(const std::string& gameFileName) {
@@ -30,37 +31,25 @@ int CountSolved(const tangram::GameData& game) {
 }
 
 QString StatTitle(const QString& gameName, int tongue) {
-    const bool german = tongue == 1;
-    QString title =
-        german ? QStringLiteral("Tangram Statistik") : QStringLiteral("Tangram statistics");
-    if (!gameName.isEmpty()) {
-        title += (german ? QStringLiteral(" für Spiel ") : QStringLiteral(" for game ")) + gameName;
+    const Language say(tongue);
+    if (gameName.isEmpty()) {
+        return say.translate("TStatDlg", "Tangram statistics");
     }
-    return title;
+    return say.translate("TStatDlg", "Tangram statistics for game %1").arg(gameName);
 }
 
 QString StatSentence(int solved, int total, int tongue) {
-    const QString n = QString::number(solved), t = QString::number(total);
-    if (tongue == 1) {
-        if (solved == 0) {
-            return QStringLiteral("Bisher wurde noch kein Tangram gelöst !!!");
-        }
-        if (solved == 1) {
-            return QStringLiteral("Bisher wurde eines von insgesamt ") + t +
-                   QStringLiteral(" Tangrams gelöst.");
-        }
-        return QStringLiteral("Bisher wurden ") + n + QStringLiteral(" von insgesamt ") + t +
-               QStringLiteral(" Tangrams gelöst.");
-    }
+    const Language say(tongue);
     if (solved == 0) {
-        return QStringLiteral("Until now no Tangram was solved !!!");
+        return say.translate("TStatDlg", "Until now no Tangram was solved !!!");
     }
     if (solved == 1) {
-        return QStringLiteral("Until now one out of total ") + t +
-               QStringLiteral(" Tangrams was solved.");
+        return say.translate("TStatDlg", "Until now one out of total %1 Tangrams was solved.")
+            .arg(total);
     }
-    return QStringLiteral("Until now ") + n + QStringLiteral(" out of total ") + t +
-           QStringLiteral(" Tangrams were solved.");
+    return say.translate("TStatDlg", "Until now %1 out of total %2 Tangrams were solved.")
+        .arg(solved)
+        .arg(total);
 }
 
 int StatPercent(int solved, int total) {

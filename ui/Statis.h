@@ -21,6 +21,8 @@ QString GameName(const std::string& gameFileName);
 // Puzzles 1..puzzleCount whose status byte is not zero: a count of Tans laid in
 // advance counts as well as the solved bit.
 int CountSolved(const tangram::GameData& game);
+// The title, with the game's name where it has one, and the sentence on the
+// puzzles solved so far, in the language of the code.
 QString StatTitle(const QString& gameName, int tongue);
 QString StatSentence(int solved, int total, int tongue);
 // The whole percentage, truncated; 0 for an empty catalogue.

@@ -3,55 +3,12 @@
 
 #include "Tongdlg.h"
 
-#include <QCoreApplication>
-#include <QLibraryInfo>
 #include <QPainter>
 #include <QPushButton>
-#include <QTranslator>
 #include <utility>
 
 #include "widgets/dialogframe.h"
 #include "widgets/placement.h"
-
-namespace {
-
-int installed = 0;
-
-QTranslator& Translator() {
-    static QTranslator translator;
-    return translator;
-}
-
-// Qt's own texts (the file dialogs' buttons and labels), German only: in
-// French everything but the message dialog stays English.
-QTranslator& QtTranslator() {
-    static QTranslator translator;
-    return translator;
-}
-
-}  // namespace
-
-void InstallLanguage(int tongue) {
-    QTranslator& translator = Translator();
-    QCoreApplication::removeTranslator(&translator);
-    QCoreApplication::removeTranslator(&QtTranslator());
-    installed = 0;
-    if (tongue == 1 && QtTranslator().load(QStringLiteral("qtbase_de"),
-                                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(&QtTranslator());
-    }
-    const char* file = tongue == 1   ? ":/i18n/quarv_de.qm"
-                       : tongue == 2 ? ":/i18n/quarv_fr.qm"
-                                     : nullptr;
-    if (file != nullptr && translator.load(QString::fromLatin1(file))) {
-        QCoreApplication::installTranslator(&translator);
-        installed = tongue;
-    }
-}
-
-int InstalledLanguage() {
-    return installed;
-}
 
 QPixmap TTongueDlg::FlagGlyph(int tongue) {
     QPixmap flag(24, 16);

@@ -1,18 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quarv Games
 
-// The language dialog, and switching the game's language.
+// The language dialog; language.h switches the game's language.
 #pragma once
 
 #include <QDialog>
 
-class QPushButton;
+#include "language.h"
 
-// Installs the translation for the language code: 1 German, 2 French (only the
-// message dialog speaks it), anything else English, which needs none.
-void InstallLanguage(int tongue);
-// The language whose translation is installed now (0 for English).
-int InstalledLanguage();
+class QPushButton;
 
 class TTongueDlg : public QDialog {
     Q_OBJECT
