@@ -307,6 +307,76 @@ private slots:
         game.GameFileName.clear();
     }
 
+    // All thirteen hints, each in the language of the code: German for 1,
+    // English for French and every other code.
+    void everyHintInItsLanguage_data() {
+        QTest::addColumn<int>("tongue");
+        QTest::newRow("not chosen") << -1;
+        QTest::newRow("English") << 0;
+        QTest::newRow("German") << 1;
+        QTest::newRow("French") << 2;
+    }
+    void everyHintInItsLanguage() {
+        QFETCH(int, tongue);
+        struct Expected {
+            const char* button;
+            const char* german;
+            const char* english;
+        };
+        const Expected hints[] = {
+            {"LoadBtn", "Ich hol mir einen alten Spielstand.", "I want to continue an old game."},
+            {"SaveBtn", "Einmal zu oft gesichert ist besser als einmal zuwenig",
+             "Save often, save always."},
+            {"NewgameBtn", "Ich fang ein neues Spiel an.", "I want to play a new game."},
+            {"SelectBtn", "Ich probier ein anderes Tangram.", "I try another Tangram."},
+            {"UpBtn", "Ich nehm' das nächste Tangram.", "I take the next Tangram."},
+            {"DownBtn", "Ich nehm' das vorige Tangram.", "I take the previous Tangram."},
+            {"TipBtn", "Ich lass mir unter die Arme greifen.", "I need a little help."},
+            {"StatBtn", "Mal sehen, was ich bisher schon geschafft habe.",
+             "Let me see, what I've solved until now."},
+            {"SoundBtn", "Die Geräusche mag ich nicht immer.", "I dont like the sound always."},
+            {"RulesBtn", "Worum geht's da eigentlich?", "What's to do here?"},
+            {"ExitBtn", "Ich hab genug!", "I have enough!"},
+            {"InfoBtn", "Wer hat dieses Spiel nur verbrochen?", "Who did this QUARV GAME?"},
+            {"TongueBtn", "I don't speak german.", "Ich spreche nicht englisch."},
+        };
+        tangram::GameData game;
+        tangram::Board board;
+        fixture::FillGame(game, 3);
+        game.Tongue = tongue;
+        tangram::SetUpPuzzle(game, board);
+        InstallLanguage(tongue);
+        TMainForm form(game, board);
+        form.Localize();
+        for (const Expected& hint : hints) {
+            QCOMPARE(Hint(&form, hint.button),
+                     QString::fromUtf8(tongue == 1 ? hint.german : hint.english));
+        }
+        QCOMPARE(form.windowTitle(), QStringLiteral("Quarv Tangram"));
+    }
+
+    // The rules and the terms: each box holds its own language whatever
+    // language is installed, and the German ones are no copy of the English.
+    void rulesAndTermsInBothLanguages() {
+        for (int installed : {0, 1, 2}) {
+            InstallLanguage(installed);
+            THintDlg rules;
+            TFreewareDlg info;
+            const auto text = [](QWidget* dialog, const char* box) {
+                return dialog->findChild<QPlainTextEdit*>(QString::fromLatin1(box))->toPlainText();
+            };
+            QCOMPARE(text(&rules, "tipD"), THintDlg::GermanRules());
+            QCOMPARE(text(&rules, "TipE"), THintDlg::EnglishRules());
+            QCOMPARE(text(&info, "Memodeu"), TFreewareDlg::GermanTerms());
+            QCOMPARE(text(&info, "Memoeng"), TFreewareDlg::EnglishTerms());
+            QVERIFY(
+                text(&rules, "tipD").startsWith(QStringLiteral("Was schon die alten Chinesen")));
+            QVERIFY(text(&info, "Memodeu").startsWith(QStringLiteral("Nutzungsbedingungen\n")));
+            QVERIFY(text(&info, "Memoeng").startsWith(QStringLiteral("Terms of use\n")));
+            QVERIFY(!text(&info, "Memodeu").contains(QStringLiteral("%1")));
+        }
+    }
+
     // The language button asks, and the main window follows at once.
     void languageButton() {
         tangram::GameData game;

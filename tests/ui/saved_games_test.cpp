@@ -201,6 +201,27 @@ private slots:
         form.SaveGameAs();
         QCOMPARE(Read(spring).at(1), char(tangram::SolvedBit));
         QCOMPARE(game.GameFileName, spring.toStdString());
+
+        // The question's buttons speak the game's language; French is English.
+        for (int tongue : {1, 2}) {
+            game.Tongue = tongue;
+            QStringList captions;
+            saveAnswers << spring;
+            answers.Then([&captions](QDialog* d) {
+                auto* box = static_cast<QMessageBox*>(d);
+                captions << box->button(QMessageBox::Yes)->text()
+                         << box->button(QMessageBox::No)->text();
+                box->button(QMessageBox::Yes)->click();
+            });
+            form.SaveGameAs();
+            const QStringList expected =
+                tongue == 1 ? QStringList{"Ja", "Nein"} : QStringList{"&Yes", "&No"};
+            QCOMPARE(captions, expected);
+        }
+        QCOMPARE(answers.Messages().last(),
+                 QStringLiteral("Game spring.mxg already exists. Overwrite?"));
+        QCOMPARE(answers.Messages().at(answers.Messages().size() - 2),
+                 QStringLiteral("Spiel spring.mxg existiert bereits. Überschreiben?"));
     }
 
     void gameFileNames() {
