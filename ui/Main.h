@@ -22,6 +22,7 @@
 
 class BoardCanvas;
 class HyperlinkLabel;
+class OpeningAnimation;
 class QFrame;
 class QIcon;
 class QToolButton;
@@ -122,10 +123,17 @@ public:
     TSelectDlg* SelectDialog();
     TStatDlg* StatDialog();
 
-    // Restores the stored placement and shows the window; its first
-    // activation then asks for the language (when none is stored yet) and
-    // shows the info dialog. A window shown otherwise (in tests) skips those.
-    void ShowAtStart();
+    // Restores the stored placement and shows the window when the opening
+    // animation is over (at once without one); its first activation then
+    // asks for the language (when none is stored yet) and shows the info
+    // dialog. A window shown otherwise (in tests) skips those.
+    void ShowAtStart(OpeningAnimation* opening = nullptr);
+    // Make the dialogs before they are first needed, so that each opens at
+    // once; the start-up does this while the opening animation runs. The
+    // selection, statistics, message and language dialogs are quickly made;
+    // the info and rules dialogs, with their pictures and long texts, less so.
+    void MakeGameDialogs();
+    void MakeReadingDialogs();
     // What a confirmed close does, without asking or showing anything: for
     // the end of the desktop session and the signals that end the program.
     // Runs once; a close after it asks nothing more.

@@ -16,9 +16,9 @@
 #include "widgets/placement.h"
 #include "widgets/x11frame.h"
 
-void TMainForm::ShowAtStart() {
+void TMainForm::ShowAtStart(OpeningAnimation* opening) {
     startDialogs_ = true;
-    placement_->Show();
+    placement_->Show(opening);
 }
 
 // A window system that hands the focus to the window mapped last (Wayland)
@@ -132,6 +132,18 @@ void TMainForm::WriteCloseSettings() {
 }
 
 // ---- the message, language, rules and info dialogs, made when first needed
+
+void TMainForm::MakeGameDialogs() {
+    SelectDialog();
+    StatDialog();
+    YesNoDialog();
+    TongueDialog();
+}
+
+void TMainForm::MakeReadingDialogs() {
+    FreewareDialog();
+    HintDialog();
+}
 
 TYesNoDlg* TMainForm::YesNoDialog() {
     if (YesNoDlg == nullptr) {

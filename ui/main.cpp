@@ -2,12 +2,14 @@
 // SPDX-FileCopyrightText: 2026 Quarv Games
 
 // Quarv Tangram: reads the catalogue, sets up the current puzzle and opens the
-// main window and the pattern window.
+// main window and the pattern window behind the opening animation.
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QTimer>
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "Main.h"
@@ -18,6 +20,7 @@
 #include "pattern.h"
 #include "raster.h"
 #include "store.h"
+#include "widgets/opening.h"
 #include "widgets/placement.h"
 #include "widgets/sessionend.h"
 
@@ -54,12 +57,12 @@ int main(int argc, char** argv) {
     // Docks and task bars find the game's name and icon under this id.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quarvgames.QuarvTangram"));
     // Installed first, so that it stays until the windows have written their
-    // placements at the very end.
+    // placements at the very end. A signal that arrives while the game starts
+    // is answered once the windows are there.
     SessionEndSignals endSignals;
-    InitAssets();
-    QIcon icon(QStringLiteral(":/icon.svg"));
-    icon.addFile(QStringLiteral(":/icon48.png"), QSize(48, 48));
-    QApplication::setWindowIcon(icon);
+    bool endRequested = false;
+    const QMetaObject::Connection early = QObject::connect(
+        &endSignals, &SessionEndSignals::received, [&endRequested] { endRequested = true; });
 
     tangram::GameData game;
     tangram::Board board;
@@ -77,24 +80,49 @@ int main(int argc, char** argv) {
                               CatalogueErrorText(catalogue, game.Tongue));
         return 1;
     }
-    tangram::LoadNames(game);
     // The game file played last (GameFileName, from the setting "save"); one
     // that cannot be loaded is reported and forgotten.
     game.GameFileName = ReadSettingString(Common, QStringLiteral("save")).toStdString();
     LoadStartGame(game);
     game.ProgressChanged = false;
+
+    // The player sees the game come up now; everything else is made between
+    // the frames of the opening animation, the main window first, then what
+    // only the windows opened later need.
+    OpeningAnimation opening;
+    opening.Start(ExpectedOuterBounds(TMainForm::DesignClientSize, TMainForm::MinimumClientSize));
+    InitAssets();
+    QIcon icon(QStringLiteral(":/icon.svg"));
+    icon.addFile(QStringLiteral(":/icon48.png"), QSize(48, 48));
+    QApplication::setWindowIcon(icon);
+    tangram::LoadNames(game);
     tangram::SetUpPuzzle(game, board);
 
+    opening.NextFrame();
     TMainForm mainForm(game, board);
-    sound::WavePlayer waves;
-    mainForm.SetEffectPlayer(&waves);
     mainForm.SetSoundOn(soundOn);
+
+    // Made last, and gone before the main window.
+    std::optional<sound::WavePlayer> waves;
+
+    opening.NextFrame();
     // The pattern window stands where it was left, back on a screen if that
     // screen is gone.
     const QPoint stored(ReadSettingInt(Common, QStringLiteral("pleft"), 500),
                         ReadSettingInt(Common, QStringLiteral("ptop"), 50));
     TPatForm patForm(game, MendedPosition(stored, TPatForm::ClientSize), &mainForm);
     mainForm.SetPatternWindow(&patForm);
+    // The main window takes its place; the animation grows toward it and
+    // shows it at its end, and the pattern window with it.
+    QObject::connect(mainForm.Placement(), &WindowPlacer::shown, &patForm, &QWidget::show);
+    mainForm.ShowAtStart(&opening);
+    mainForm.MakeGameDialogs();
+
+    opening.NextFrame();
+    mainForm.MakeReadingDialogs();
+
+    opening.NextFrame();
+    mainForm.SetEffectPlayer(&waves.emplace());
 
     // The end of the session, the signals that end the program and any other
     // way out save and write what a confirmed close does; then the windows
@@ -103,11 +131,12 @@ int main(int argc, char** argv) {
         mainForm.EndSession();
         QCoreApplication::exit(0);
     };
+    QObject::disconnect(early);
     QObject::connect(&endSignals, &SessionEndSignals::received, &mainForm, endSession);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainForm, endSession);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &mainForm, &TMainForm::EndSession);
-
-    mainForm.ShowAtStart();
-    patForm.show();
+    if (endRequested) {
+        QTimer::singleShot(0, &mainForm, endSession);
+    }
     return QApplication::exec();
 }

@@ -5,14 +5,16 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QRegion>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 
 #include "store.h"
+#include "widgets/opening.h"
 #include "x11frame.h"
 
 using tangram::ScreenRect;
@@ -147,8 +149,6 @@ QPoint MendedPosition(QPoint topLeft, QSize frameSize) {
 // ---- the main window's placement
 
 WindowPlacer::WindowPlacer(QWidget* window) : QObject(window), window_(window) {
-    timer_.setInterval(AnimationStepMs);
-    connect(&timer_, &QTimer::timeout, this, &WindowPlacer::Step);
     window->installEventFilter(this);
 }
 
@@ -243,34 +243,20 @@ void WindowPlacer::Save() {
     settings::EraseSetting(settings::Common, name + QStringLiteral("Font"));
 }
 
-// Everything is put in place before the window is shown: the window manager
-// tells the frame it will add beforehand, so the outer bounds come out right
-// at once.
-Qt::WindowStates WindowPlacer::Restore() {
-    window_->winId();
-    normalFrame_ = FrameOf(window_);
-    placedFrame_ = normalFrame_;
-    const QString text =
-        settings::ReadSettingString(settings::Common, QString::fromLatin1(SettingName));
+namespace {
+
+// The stored placement, with its bounds brought onto today's desktop.
+struct StoredPlacement {
+    QRect outer;
+    bool maximised = false;
+};
+
+std::optional<StoredPlacement> ReadStoredPlacement() {
+    const QString text = settings::ReadSettingString(
+        settings::Common, QString::fromLatin1(WindowPlacer::SettingName));
     const auto placement = tangram::ParsePlacement(text.toStdString());
     if (!placement) {
-        // First start, or a value we do not understand: the design size in the
-        // middle of the primary screen's free area, smaller where it does not
-        // fit.
-        QScreen* screen = QGuiApplication::primaryScreen();
-        if (screen != nullptr) {
-            const QRect area = screen->availableGeometry();
-            const QSize client = window_->size()
-                                     .boundedTo(area.size().shrunkBy(normalFrame_))
-                                     .expandedTo(window_->minimumSize());
-            window_->resize(client);
-            const QSize outer = client.grownBy(normalFrame_);
-            placedCorner_ = QPoint(area.left() + (area.width() - outer.width()) / 2,
-                                   area.top() + (area.height() - outer.height()) / 2);
-            PlaceOuter(window_, placedCorner_, normalFrame_);
-            normalClient_ = window_->geometry();
-        }
-        return Qt::WindowNoState;
+        return std::nullopt;
     }
     const auto screens = ScreenRects();
     const ScreenRect desktop = tangram::DesktopBox(screens);
@@ -278,75 +264,93 @@ Qt::WindowStates WindowPlacer::Restore() {
         screens.empty() ? placement->normal
                         : tangram::ClampToDesktop(
                               tangram::ShrinkToDesktop(placement->normal, desktop), desktop);
-    const QRect outer = ToQRect(bounds);
-    window_->resize(outer.size().shrunkBy(normalFrame_).expandedTo(window_->minimumSize()));
-    placedCorner_ = outer.topLeft();
-    PlaceOuter(window_, placedCorner_, normalFrame_);
-    normalClient_ = window_->geometry();
     // A window closed while minimised comes back in its normal state: a game
     // that starts invisible looks like one that did not start.
-    return placement->show == tangram::ShowCommand::Maximised ? Qt::WindowMaximized
-                                                              : Qt::WindowNoState;
+    return StoredPlacement{ToQRect(bounds), placement->show == tangram::ShowCommand::Maximised};
 }
 
-void WindowPlacer::Show() {
+// A first start, or a value we do not understand: the design size in the
+// middle of the primary screen's free area, smaller where it does not fit.
+// Gives the client size and the outer top-left corner.
+std::optional<std::pair<QSize, QPoint>> FirstStartPlace(QSize client, QSize minimum,
+                                                        const QMargins& frame) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return std::nullopt;
+    }
+    const QRect area = screen->availableGeometry();
+    const QSize fitted = client.boundedTo(area.size().shrunkBy(frame)).expandedTo(minimum);
+    const QSize outer = fitted.grownBy(frame);
+    return std::pair{fitted, QPoint(area.left() + (area.width() - outer.width()) / 2,
+                                    area.top() + (area.height() - outer.height()) / 2)};
+}
+
+}  // namespace
+
+QRect ExpectedOuterBounds(QSize client, QSize minimum) {
+    if (const auto stored = ReadStoredPlacement()) {
+        QScreen* screen = QGuiApplication::screenAt(stored->outer.center());
+        if (screen == nullptr) {
+            screen = QGuiApplication::primaryScreen();
+        }
+        return stored->maximised && screen != nullptr ? screen->availableGeometry() : stored->outer;
+    }
+    if (const auto first = FirstStartPlace(client, minimum, QMargins())) {
+        return {first->second, first->first};
+    }
+    return {};
+}
+
+// Everything is put in place before the window is shown: the window manager
+// tells the frame it will add beforehand, so the outer bounds come out right
+// at once.
+Qt::WindowStates WindowPlacer::Restore() {
+    window_->winId();
+    normalFrame_ = FrameOf(window_);
+    placedFrame_ = normalFrame_;
+    const auto stored = ReadStoredPlacement();
+    if (!stored) {
+        if (const auto first =
+                FirstStartPlace(window_->size(), window_->minimumSize(), normalFrame_)) {
+            window_->resize(first->first);
+            placedCorner_ = first->second;
+            PlaceOuter(window_, placedCorner_, normalFrame_);
+            normalClient_ = window_->geometry();
+        }
+        return Qt::WindowNoState;
+    }
+    window_->resize(stored->outer.size().shrunkBy(normalFrame_).expandedTo(window_->minimumSize()));
+    placedCorner_ = stored->outer.topLeft();
+    PlaceOuter(window_, placedCorner_, normalFrame_);
+    normalClient_ = window_->geometry();
+    return stored->maximised ? Qt::WindowMaximized : Qt::WindowNoState;
+}
+
+void WindowPlacer::Show(OpeningAnimation* opening) {
     if (window_ == nullptr) {
         return;
     }
     state_ = Restore();
     enlarged_ = (state_ & Qt::WindowMaximized) != 0;
     startedEnlarged_ = enlarged_;
-    // Nothing to see on the offscreen platform; on Wayland the outline would
-    // be a window of its own, put wherever the compositor likes.
-    if (QGuiApplication::platformName() == QLatin1String("offscreen") || !WindowsCanBePlaced()) {
+    if (!OpeningAnimation::Visible()) {
         Finish();
         return;
     }
     QScreen* screen = window_->screen();
-    to_ = state_ & Qt::WindowMaximized && screen != nullptr
-              ? screen->availableGeometry()
-              : window_->geometry().marginsAdded(normalFrame_);
-    from_ = QRect(to_.center(), QSize(2, 2));
-    outline_ = new QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                                        Qt::X11BypassWindowManagerHint);
-    outline_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    outline_->setAttribute(Qt::WA_ShowWithoutActivating);
-    outline_->setAttribute(Qt::WA_DeleteOnClose);
-    outline_->setAutoFillBackground(true);
-    QPalette palette = outline_->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::Highlight));
-    outline_->setPalette(palette);
-    frame_ = 0;
-    Step();
-    timer_.start();
-}
-
-// One frame: a rectangle outline three pixels wide, a little larger each time,
-// from the middle of the window to its frame. The mask leaves its inside open,
-// so the desktop shows through without a compositor.
-void WindowPlacer::Step() {
-    ++frame_;
-    if (frame_ > AnimationFrames || outline_ == nullptr) {
-        Finish();
-        return;
+    const QRect to = state_ & Qt::WindowMaximized && screen != nullptr
+                         ? screen->availableGeometry()
+                         : window_->geometry().marginsAdded(normalFrame_);
+    if (opening == nullptr) {
+        opening = new OpeningAnimation(this);
+        opening->Start(to);
+    } else {
+        opening->Retarget(to);
     }
-    const auto lerp = [this](int a, int b) { return a + (b - a) * frame_ / AnimationFrames; };
-    const QRect r(QPoint(lerp(from_.left(), to_.left()), lerp(from_.top(), to_.top())),
-                  QPoint(lerp(from_.right(), to_.right()), lerp(from_.bottom(), to_.bottom())));
-    outline_->setGeometry(r);
-    const QRect inside = QRect(QPoint(0, 0), r.size()).adjusted(3, 3, -3, -3);
-    outline_->setMask(QRegion(QRect(QPoint(0, 0), r.size())) - QRegion(inside));
-    outline_->show();
-    // At once, so the grown edges do not wait for the next paint event.
-    outline_->repaint();
+    opening->WhenDone([this] { Finish(); });
 }
 
 void WindowPlacer::Finish() {
-    timer_.stop();
-    if (outline_ != nullptr) {
-        outline_->close();
-        outline_ = nullptr;
-    }
     if (window_ == nullptr) {
         return;
     }
@@ -356,4 +360,5 @@ void WindowPlacer::Finish() {
     // hands out the focus.
     window_->raise();
     window_->activateWindow();
+    emit shown();
 }

@@ -11,7 +11,6 @@
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
-#include <QTimer>
 #include <QWidget>
 
 #include "settings/placement.h"
@@ -52,6 +51,14 @@ std::vector<tangram::ScreenRect> ScreenRects();
 // A window position lost off every screen comes back onto the nearest one.
 QPoint MendedPosition(QPoint topLeft, QSize frameSize);
 
+// Where the main window's outer frame is going to be, before the window
+// exists, for the opening animation: the stored placement as WindowPlacer
+// restores it, or a client area of the given size in the middle of the primary
+// screen. The frame the window manager adds is not known yet there.
+QRect ExpectedOuterBounds(QSize client, QSize minimum);
+
+class OpeningAnimation;
+
 // Keeps the main window's placement between runs. Show() restores the stored
 // placement (or centres the window at its design size) and shows the window
 // with an exploding rectangle; Save() stores it again.
@@ -59,15 +66,14 @@ class WindowPlacer : public QObject {
     Q_OBJECT
 public:
     static constexpr const char* SettingName = "MainForm";
-    // Frames of the exploding rectangle and the time between two of them.
-    static constexpr int AnimationFrames = 5;
-    static constexpr int AnimationStepMs = 16;
 
     explicit WindowPlacer(QWidget* window);
 
-    // Restores and shows; the animation runs first, except where nothing can
-    // be seen (the offscreen platform).
-    void Show();
+    // Restores and shows the window when the opening animation is over: the
+    // one running since the start, which now grows toward the window's real
+    // bounds, or one of its own. Shows it at once where no animation can be
+    // seen (the offscreen platform).
+    void Show(OpeningAnimation* opening = nullptr);
     // Writes "MainForm" from the window's normal bounds and state, and erases
     // the colour and font the game does not keep.
     void Save();
@@ -76,7 +82,10 @@ public:
     // Applies a placement, or centres the window on the primary screen when
     // there is none; returns the window state to show it in.
     Qt::WindowStates Restore();
-    bool Animating() const { return timer_.isActive(); }
+
+signals:
+    // The window is on the screen.
+    void shown();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -85,15 +94,9 @@ private:
     // Maximised or full-screen now, in the window manager's word where there
     // is one.
     bool Enlarged() const;
-    void Step();
     void Finish();
 
     QPointer<QWidget> window_;
-    QWidget* outline_ = nullptr;
-    QTimer timer_;
-    int frame_ = 0;
-    QRect from_;
-    QRect to_;
     // The frame of the window in its normal state. A maximised window has
     // another one (often none at the sides), so its normal bounds are its
     // normal client area with this frame.
