@@ -3,7 +3,6 @@
 
 #include "widgets/opening.h"
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QPalette>
@@ -12,6 +11,7 @@
 #include <algorithm>
 
 #include "widgets/openingtimes.h"
+#include "widgets/x11frame.h"
 
 OpeningAnimation::OpeningAnimation(QObject* parent) : QObject(parent) {
     timer_.setSingleShot(true);
@@ -46,9 +46,9 @@ void OpeningAnimation::Start(const QRect& to) {
     frame_ = 0;
     lastShown_ = false;
     Step();
-    // The window system hears of the first frame now, not when the start-up
-    // next returns to the event loop.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // The X server hears of the first frame now, not when the start-up next
+    // waits for events.
+    x11::Flush();
 }
 
 void OpeningAnimation::Retarget(const QRect& to) {

@@ -111,6 +111,12 @@ bool Connected() {
     return Connection() != nullptr;
 }
 
+void Flush() {
+    if (xcb_connection_t* c = Connection()) {
+        xcb_flush(c);
+    }
+}
+
 void MarkMoveOnlyTool(const QWidget* window) {
     xcb_connection_t* c = Connection();
     if (c == nullptr) {

@@ -19,6 +19,10 @@ namespace x11 {
 // True when the program talks to an X server.
 bool Connected();
 
+// Sends what Qt has asked of the X server so far, at once: Qt otherwise
+// sends it when the program next waits for events.
+void Flush();
+
 // The pattern window's kind: a small floating tool window that the player can
 // move and nothing else, with a title bar but no buttons and no window menu.
 // Call after the native window exists and before it is shown.
