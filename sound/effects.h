@@ -2,16 +2,14 @@
 // SPDX-FileCopyrightText: 2026 Quarv Games
 
 // The six sound effects and the sound switch. The game asks for an effect by
-// its number; what plays it is an EffectPlayer: the real wave list, or a
-// recording in tests.
+// its number; what plays it is an EffectPlayer: the real wave list from the
+// sound module, or a recording in tests.
 #pragma once
 
-#include <QObject>
-#include <array>
+#include <QString>
+#include <memory>
 #include <string>
 #include <vector>
-
-class QSoundEffect;
 
 namespace sound {
 
@@ -39,22 +37,12 @@ public:
 // the sound switched off, and plays its own only with the switch on.
 void PlayEffect(EffectPlayer& waves, bool soundOn, int effect);
 
-// The six waves built into the program, loaded once. Without an audio device
-// nothing plays, and nobody is bothered with a message about it.
-class WavePlayer final : public QObject, public EffectPlayer {
-    Q_OBJECT
-public:
-    explicit WavePlayer(QObject* parent = nullptr);
-    ~WavePlayer() override;
-
-    void Stop() override;
-    void Play(int item) override;
-    // Every wave is loaded, or known not to load.
-    bool AllLoaded() const;
-
-private:
-    std::array<QSoundEffect*, EffectCount> waves_{};
-};
+// The six waves built into the program live in a module of their own beside
+// it (waves.h), which brings the audio libraries along: the game loads it
+// once it is on the screen, so they do not slow its start. Null when the module
+// is not in `folder` or cannot be loaded: the game then stays silent, as it
+// does without an audio device.
+std::unique_ptr<EffectPlayer> LoadWavePlayer(const QString& folder);
 
 // Remembers what it was told, as "stop" and "play <item>".
 class RecordingPlayer final : public EffectPlayer {
@@ -63,8 +51,5 @@ public:
     void Play(int item) override { calls.push_back("play " + std::to_string(item)); }
     std::vector<std::string> calls;
 };
-
-// The resource path of each wave, for those who want to look at them.
-const char* WaveResource(int item);
 
 }  // namespace sound

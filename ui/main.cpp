@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstring>
-#include <optional>
+#include <memory>
 #include <vector>
 
 #include "Main.h"
@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
     mainForm.SetSoundOn(soundOn);
 
     // Made last, and gone before the main window.
-    std::optional<sound::WavePlayer> waves;
+    std::unique_ptr<sound::EffectPlayer> waves;
 
     opening.NextFrame();
     // The pattern window stands where it was left, back on a screen if that
@@ -122,7 +122,8 @@ int main(int argc, char** argv) {
     mainForm.MakeReadingDialogs();
 
     opening.NextFrame();
-    mainForm.SetEffectPlayer(&waves.emplace());
+    waves = sound::LoadWavePlayer(QString::fromStdString(game.ProgramDir));
+    mainForm.SetEffectPlayer(waves.get());
 
     // The end of the session, the signals that end the program and any other
     // way out save and write what a confirmed close does; then the windows

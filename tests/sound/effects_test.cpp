@@ -11,6 +11,7 @@
 #include <QtEndian>
 
 #include "effects.h"
+#include "waves.h"
 
 using sound::EffectCount;
 using sound::PlayEffect;
@@ -88,6 +89,25 @@ TEST(Waves, LoadBeforeTheProgramEnds) {
         QCoreApplication::processEvents();
     }
     EXPECT_TRUE(player.AllLoaded());
+}
+
+// The game finds its waves in the module beside it; without a loadable one
+// there it stays silent.
+TEST(WaveModule, LoadsFromTheGamesFolderOnly) {
+    const std::unique_ptr<sound::EffectPlayer> player =
+        sound::LoadWavePlayer(QStringLiteral(WAVE_MODULE_DIR));
+    ASSERT_NE(player, nullptr);
+    player->Stop();
+    player->Play(0);
+    player->Stop();
+
+    QTemporaryDir elsewhere;
+    EXPECT_EQ(sound::LoadWavePlayer(elsewhere.path()), nullptr);
+    QFile notAModule(elsewhere.filePath(QStringLiteral(WAVE_MODULE_FILE)));
+    ASSERT_TRUE(notAModule.open(QIODevice::WriteOnly));
+    notAModule.write("RIFF, but no module");
+    notAModule.close();
+    EXPECT_EQ(sound::LoadWavePlayer(elsewhere.path()), nullptr);
 }
 
 int main(int argc, char** argv) {
