@@ -24,6 +24,8 @@ game=$dir/quarv-tangram
 [ -s "$dir/mexa.dat" ] || fail "no catalogue beside the game"
 # The catalogue holds whole 22-byte records only.
 [ $(($(stat -c %s "$dir/mexa.dat") % 22)) -eq 0 ] || fail "mexa.dat is not a whole number of records"
+# Without its module beside it the game is silent.
+[ -f "$dir/quarv-tangram-sound.so" ] || fail "no sound module beside the game"
 
 link=$tree/games/quarv-tangram
 [ -L "$link" ] || fail "$link is not a symlink"
