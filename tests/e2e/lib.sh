@@ -95,7 +95,7 @@ dismiss_dialogs() {
             name=$(xdotool getwindowname "$id" 2>/dev/null || true)
             echo "confirming window '$name'"
             confirmed+="$name;"
-            xdotool windowfocus --sync "$id" 2>/dev/null || true
+            timeout 5 xdotool windowfocus --sync "$id" 2>/dev/null || true
             xdotool key Return
         done
         sleep 0.5
@@ -112,7 +112,7 @@ start_game() {  # <main title> <pattern title>
     pattern=$(wait_window "$2") || fail "no pattern window titled '$2'"
     sleep 0.5
     xdotool windowmove --sync "$pattern" 760 40
-    xdotool windowfocus --sync "$main" 2>/dev/null || true
+    timeout 5 xdotool windowfocus --sync "$main" 2>/dev/null || true
     sleep 0.5
     dismiss_dialogs
 }

@@ -93,13 +93,13 @@ measure() {
     echo "frame $wm $state $name $showing: at $dx,$dy, formula $ex,$ey" | tee -a "$shots/frames.txt"
     import -window root "$shots/$state-$name-$showing.png"
     within1 "$dx" "$ex" && within1 "$dy" "$ey" || fail "$name ($showing, $state) at $dx,$dy, not $ex,$ey"
-    xdotool windowfocus --sync "$id" 2>/dev/null || true
+    timeout 5 xdotool windowfocus --sync "$id" 2>/dev/null || true
     xdotool key "$@"
     gone "$id"
 }
 
 press() {  # keys for the main window
-    xdotool windowfocus --sync "$main" 2>/dev/null || true
+    timeout 5 xdotool windowfocus --sync "$main" 2>/dev/null || true
     xdotool key "$@"
 }
 
