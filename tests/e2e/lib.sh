@@ -175,3 +175,19 @@ play_plan() {  # <plan file> [<step> <screenshot>]
 pixel() {  # <screenshot> <x> <y>
     convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n 1
 }
+
+# Docks find a window's desktop entry by its X11 class, or by the entry's id in
+# KDE's and GTK's properties: each window given must carry both.
+# usage: desktop_ids <class> <entry id> <window>...
+desktop_ids() {
+    local want_class=$1 want_id=$2 id class property named
+    shift 2
+    for id in "$@"; do
+        class=$(xprop -id "$id" WM_CLASS | sed 's/.*", "\(.*\)"$/\1/')
+        [ "$class" = "$want_class" ] || fail "window $id has the class '$class', not '$want_class'"
+        for property in _KDE_NET_WM_DESKTOP_FILE _GTK_APPLICATION_ID; do
+            named=$(xprop -id "$id" "$property" | sed -n 's/.* = "\(.*\)"$/\1/p')
+            [ "$named" = "$want_id" ] || fail "window $id names '$named' in $property, not $want_id"
+        done
+    done
+}

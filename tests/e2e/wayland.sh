@@ -103,15 +103,8 @@ if grep -aq 'get_toplevel' "$work/x11.log"; then
 fi
 # Docks match an X11 window to the desktop entry by its class, or by the
 # entry's id in KDE's and GTK's properties.
-for id in "$main" "$pattern"; do
-    class=$(xprop -id "$id" WM_CLASS | sed 's/.*", "\(.*\)"$/\1/')
-    [ "$class" = "$wm_class" ] || fail "window $id has the class '$class', not '$wm_class'"
-    for property in _KDE_NET_WM_DESKTOP_FILE _GTK_APPLICATION_ID; do
-        named=$(xprop -id "$id" "$property" | sed -n 's/.* = "\(.*\)"$/\1/p')
-        [ "$named" = "$app_id" ] || fail "window $id names '$named' in $property, not $app_id"
-    done
-done
-echo "on XWayland: WM_CLASS class $class, desktop entry $named"
+desktop_ids "$wm_class" "$app_id" "$main" "$pattern"
+echo "on XWayland: WM_CLASS class $wm_class, desktop entry $app_id"
 stop
 
 x11_placement=$(setting MainForm)

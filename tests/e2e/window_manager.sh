@@ -179,14 +179,7 @@ wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
 app_id=${entry##*/}
 app_id=${app_id%.in}
 app_id=${app_id%.desktop}
-for id in "$main" "$pattern"; do
-    class=$(xprop -id "$id" WM_CLASS | sed 's/.*", "\(.*\)"$/\1/')
-    [ "$class" = "$wm_class" ] || fail "window $id has the class '$class', not '$wm_class'"
-    for property in _KDE_NET_WM_DESKTOP_FILE _GTK_APPLICATION_ID; do
-        named=$(xprop -id "$id" "$property" | sed -n 's/.* = "\(.*\)"$/\1/p')
-        [ "$named" = "$app_id" ] || fail "window $id names '$named' in $property, not $app_id"
-    done
-done
+desktop_ids "$wm_class" "$app_id" "$main" "$pattern"
 
 measure language first over Return
 measure info first over Return
