@@ -123,9 +123,12 @@ pattern_title() {
 maximise() {  # maximise|restore
     local want=no
     [ "$1" = maximise ] && want=yes
-    for _ in 1 2 3; do
+    local try
+    for try in 1 2 3 0; do
+        [ "$try" = 0 ] && fail "the window manager did not $1 the main window:" \
+            "$(xprop -id "$main" _NET_WM_STATE _NET_WM_ALLOWED_ACTIONS WM_NORMAL_HINTS)"
         "$wm_state" "$main" "$1"
-        for _ in $(seq 20); do
+        for _ in $(seq 50); do
             if xprop -id "$main" _NET_WM_STATE | grep -q MAXIMIZED_VERT; then
                 [ $want = yes ] && break 2
             else

@@ -254,6 +254,37 @@ private slots:
         QTRY_COMPARE(form->frameGeometry(), normalFrame);
     }
 
+    // On its way to the maximised state a window manager may move the window
+    // more than once before it tells of the new state (openbox takes the
+    // border away, then grows it); the normal bounds stored are the ones the
+    // window rested at, not the passing ones.
+    void maximisingKeepsTheBoundsTheWindowRestedAt() {
+        Start(1);
+        form->setGeometry(50, 60, 640, 450);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form->move(120, 90);
+        QTest::qWait(900);
+        const QRect rested = form->frameGeometry();
+        for (const QPoint passing : {QPoint(121, 91), QPoint(0, 0)}) {
+            form->move(passing);
+            QTRY_COMPARE(form->pos(), passing);
+        }
+        form->showMaximized();
+        QTRY_VERIFY(form->isMaximized());
+        DialogAnswers answers;
+        for (int i = 0; i < 3; ++i) {
+            answers.Expect(Key(Qt::Key_Return));
+        }
+        QVERIFY(form->close());
+        End();
+        QCOMPARE(Stored("MainForm"), QStringLiteral("200,0,3,%1,%2,%3,%4")
+                                         .arg(rested.left())
+                                         .arg(rested.top())
+                                         .arg(rested.left() + rested.width())
+                                         .arg(rested.top() + rested.height()));
+    }
+
     void placementIsRestoredOnTheDesktop_data() {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QRect>("expected");  // empty: centred at the design size

@@ -150,24 +150,34 @@ QPoint MendedPosition(QPoint topLeft, QSize frameSize) {
 
 WindowPlacer::WindowPlacer(QWidget* window) : QObject(window), window_(window) {
     window->installEventFilter(this);
+    settle_.setSingleShot(true);
+    settle_.setInterval(RestingTime);
+    connect(&settle_, &QTimer::timeout, this, &WindowPlacer::TakeNormalBounds);
 }
 
 // The bounds and the frame of the normal state are taken up again whenever
-// the window is in it. The window manager's word counts, not Qt's: Qt may
-// hear of a maximise only after the window has grown.
+// the window has rested in it for a moment. The window manager's word counts,
+// not Qt's: on the way to the maximised state a window manager may move the
+// window, change its frame and resize it before it tells of the new state, and
+// none of those passing bounds is the normal one.
 bool WindowPlacer::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    // Going from the screen just after a move: the bounds it rested at last.
+    if (watched == window_ && type == QEvent::Hide && settle_.isActive()) {
+        settle_.stop();
+        TakeNormalBounds();
+    }
     if (watched == window_ &&
         (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize ||
          type == QEvent::WindowStateChange) &&
         window_->isVisible()) {
         const bool enlarged = Enlarged();
-        const QRect client = ClientBounds(window_);
         // A window shown maximised at the start has never been in its normal
         // state, and window managers do not all know which bounds to give it
         // when it leaves the maximised one: it takes the stored ones itself.
         if (enlarged_ && !enlarged && startedEnlarged_) {
             startedEnlarged_ = false;
+            const QRect client = ClientBounds(window_);
             if (client != normalClient_ && normalClient_.isValid()) {
                 const QRect wanted = normalClient_;
                 QTimer::singleShot(0, this, [this, wanted] {
@@ -179,25 +189,26 @@ bool WindowPlacer::eventFilter(QObject* watched, QEvent* event) {
                             normalFrame_);
                     }
                 });
-                enlarged_ = false;
-                return QObject::eventFilter(watched, event);
             }
         }
-        if (!enlarged && !window_->isMinimized() && client != normalClient_) {
-            previousClient_ = normalClient_;
-            previousFrame_ = normalFrame_;
-            normalClient_ = client;
-            normalFrame_ = FrameOf(window_);
-        }
-        // Some window managers resize before they tell of the new state: the
-        // size seen last was the maximised one then.
-        if (enlarged && !enlarged_ && client == normalClient_ && previousClient_.isValid()) {
-            normalClient_ = previousClient_;
-            normalFrame_ = previousFrame_;
+        if (enlarged || window_->isMinimized()) {
+            settle_.stop();
+        } else if (!normalClient_.isValid()) {
+            TakeNormalBounds();
+        } else {
+            settle_.start();
         }
         enlarged_ = enlarged;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void WindowPlacer::TakeNormalBounds() {
+    if (window_ == nullptr || window_->isMinimized() || Enlarged()) {
+        return;
+    }
+    normalClient_ = ClientBounds(window_);
+    normalFrame_ = FrameOf(window_);
 }
 
 bool WindowPlacer::Enlarged() const {

@@ -11,6 +11,7 @@
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
+#include <QTimer>
 #include <QWidget>
 
 #include "settings/placement.h"
@@ -95,17 +96,25 @@ private:
     // is one.
     bool Enlarged() const;
     void Finish();
+    // Takes the window's bounds and frame as the normal ones, if it is in the
+    // normal state now.
+    void TakeNormalBounds();
+
+    // How long the window must stay put before its bounds count as the
+    // normal ones; far longer than a window manager takes to maximise.
+    static constexpr int RestingTime = 500;  // ms
 
     QPointer<QWidget> window_;
     // The frame of the window in its normal state. A maximised window has
     // another one (often none at the sides), so its normal bounds are its
     // normal client area with this frame.
     QMargins normalFrame_;
-    // The client area in the normal state, last seen or as placed.
+    // The client area in the normal state: where the window last rested in
+    // it, or as placed.
     QRect normalClient_;
-    // The ones before, in case the last were taken at a maximise.
-    QRect previousClient_;
-    QMargins previousFrame_;
+    // Runs while the window moves in the normal state; when it runs out, the
+    // window has rested.
+    QTimer settle_;
     // Maximised (or full-screen) when last seen on the screen.
     bool enlarged_ = false;
     // Shown maximised at the start and not in the normal state since.
