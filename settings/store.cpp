@@ -10,7 +10,9 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <QVariant>
+#include <algorithm>
 #include <optional>
+#include <string_view>
 
 namespace settings {
 
@@ -36,11 +38,68 @@ Node NodeAt(const QString& path) {
 // may not write.
 enum class Access { Read, Write };
 
+// The value of a hex digit, or -1.
+int DigitOf(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    const char lower = static_cast<char>(c | 0x20);
+    return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
+}
+
+// Qt reads a value spelled @Variant(...) or @DateTime(...) as binary data,
+// through a stream reader that trusts the lengths it finds: a few hand-made
+// bytes there ask for gigabytes, and the failed allocation ends the game. The
+// game stores only text, and Qt writes a text that starts so with the @
+// doubled and never escapes a letter. So a file that spells either word after
+// a single @, or writes one of their characters as a numeric escape, is not
+// the game's, and is left alone like a file the game may not read or write.
+bool MaySpellBinaryValues(const QByteArray& content) {
+    for (const char* word : {"@Variant(", "@DateTime("}) {
+        for (qsizetype at = content.indexOf(word); at >= 0; at = content.indexOf(word, at + 1)) {
+            if (at == 0 || content[at - 1] != '@') {
+                return true;
+            }
+        }
+    }
+    // A numeric escape is \x and hex digits, or octal digits. Qt keeps the
+    // low 16 bits of the number; every leading run of the digits is tried, so
+    // that a limit on their count cannot hide a character.
+    constexpr std::string_view spelled = "@VariantDateTime(";
+    for (qsizetype i = 0; i + 1 < content.size(); ++i) {
+        if (content[i] != '\\') {
+            continue;
+        }
+        const bool hex = content[i + 1] == 'x' || content[i + 1] == 'X';
+        const int base = hex ? 16 : 8;
+        qsizetype next = hex ? i + 2 : i + 1;
+        char16_t value = 0;
+        int digit = 0;
+        while (next < content.size() && (digit = DigitOf(content[next])) >= 0 && digit < base) {
+            value = static_cast<char16_t>(value * base + digit);
+            if (value < 128 && spelled.find(static_cast<char>(value)) != std::string_view::npos) {
+                return true;
+            }
+            ++next;
+        }
+        // An escape of one character, such as \\, is passed over whole.
+        i = std::max(next, i + 2) - 1;
+    }
+    return false;
+}
+
 std::optional<QString> UsableFile(Access access) {
     const QString path = StoreFileName();
-    if (NodeAt(path) == Node::Other ||
+    const Node node = NodeAt(path);
+    if (node == Node::Other ||
         (access == Access::Write && NodeAt(path + QStringLiteral(".lock")) == Node::Other)) {
         return std::nullopt;
+    }
+    if (node == Node::PlainFile) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly) && MaySpellBinaryValues(file.readAll())) {
+            return std::nullopt;
+        }
     }
     return path;
 }

@@ -8,7 +8,8 @@
 // Every call reads or writes the file afresh, so two copies of the game see
 // each other's values, and reading never creates anything. A settings path
 // that is neither a plain file nor a link to one reads as missing and is
-// never written.
+// never written; so is a file holding values that Qt would read as binary
+// data, which the game never writes.
 #pragma once
 
 #include <QString>

@@ -2,8 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Quarv Games
 
 // The settings store: the text each kind of value is stored as, the read rules
-// for damaged values, that reading creates nothing, and that a settings path
-// holding something else than a file neither holds the game nor is replaced.
+// for damaged values, that reading creates nothing, that a settings path
+// holding something else than a file neither holds the game nor is replaced,
+// and that a file asking Qt for binary data is left alone.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
@@ -245,6 +246,47 @@ TEST_F(Store, NothingIsWrittenThroughALinkToAnythingButAFile) {
     EXPECT_EQ(TypeAt(file), S_IFLNK);
     EXPECT_EQ(TypeAt(file, true), S_IFREG);
     QFile::remove(file);
+}
+
+TEST_F(Store, AFileAskingForBinaryDataReadsAsMissingAndStaysAsItIs) {
+    // Qt would read these values through its binary stream reader, which
+    // takes the length it finds for granted: the first asks for 64 gigabytes.
+    const char* const asking[] = {
+        "common\\save=@Variant(\\0\\0\\0\\f\\0\\xff\\xff\\xff\\xf0)\n",
+        "common\\save=\"@Variant(\\0\\0\\0\\n\\0)\"\n",
+        "common\\save=1, @DateTime(\\0)\n",
+        "common\\save=\\x40Variant(\\0)\n",
+        "common\\save=@\\126ariant(\\0)\n",
+        "common\\save=@Vari\\x10061nt(\\0)\n",
+    };
+    for (const char* value : asking) {
+        const QString path = EmptySettingsPlace();
+        const QByteArray content = QByteArray("[V2]\ncommon\\level=3\n") + value;
+        {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        EXPECT_EQ(ReadSettingInt(Common, QStringLiteral("level"), 1), 1) << value;
+        EXPECT_FALSE(SettingExists(Common, QStringLiteral("save"))) << value;
+        EXPECT_FALSE(WriteSettingInt(Common, QStringLiteral("level"), 4)) << value;
+        EXPECT_FALSE(EraseSetting(Common, QStringLiteral("save"))) << value;
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), content) << value;
+    }
+
+    // Texts the game stores that look alike still go to the file and back.
+    EmptySettingsPlace();
+    const QString alike[] = {QStringLiteral("@Variant(x)"), QStringLiteral("@@DateTime(1)"),
+                             QStringLiteral("/home/ann/Variant(2)/a\\100\\x41.mxg"),
+                             QStringLiteral("tab\there")};
+    for (const QString& text : alike) {
+        EXPECT_TRUE(WriteSettingString(Common, QStringLiteral("save"), text));
+        EXPECT_TRUE(WriteSettingInt(Common, QStringLiteral("level"), 2));
+        EXPECT_EQ(ReadSettingString(Common, QStringLiteral("save")), text);
+        EXPECT_EQ(ReadSettingInt(Common, QStringLiteral("level"), 1), 2);
+    }
 }
 
 int main(int argc, char** argv) {
