@@ -61,9 +61,15 @@ private slots:
             QVERIFY2(drawn.back() >= (frame - 1) * opening::StepMs - 1,
                      qPrintable(QStringLiteral("frame %1 at %2 ms").arg(frame).arg(drawn.back())));
         }
-        // Frame 4 was overdue when frame 3 was drawn late, so it followed at once.
-        QVERIFY2(drawn[3] - drawn[2] < opening::StepMs / 2,
-                 qPrintable(QStringLiteral("frames 3 and 4 %1 ms apart").arg(drawn[3] - drawn[2])));
+        // Frame 4 was overdue when frame 3 was drawn late, so it follows at
+        // once, and frame 5 keeps its own time. (How soon after is the
+        // machine's business; the waits chosen are the rule's.)
+        using opening::MsToNextFrame;
+        constexpr long long step = opening::StepMs;
+        QCOMPARE(MsToNextFrame(1, 0), step);
+        QCOMPARE(MsToNextFrame(2, step + 5), step - 5);
+        QCOMPARE(MsToNextFrame(3, 3 * step + 8), 0LL);
+        QCOMPARE(MsToNextFrame(4, 3 * step + 8), step - 8);
         // The last frame is the window's outer frame, three pixels wide and
         // open inside.
         QWidget* outline = Outline();

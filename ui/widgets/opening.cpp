@@ -8,7 +8,6 @@
 #include <QPalette>
 #include <QRegion>
 #include <QWidget>
-#include <algorithm>
 
 #include "widgets/openingtimes.h"
 #include "widgets/x11frame.h"
@@ -82,7 +81,7 @@ void OpeningAnimation::Step() {
     outline_->show();
     // At once, so the grown edges do not wait for the next paint event.
     outline_->repaint();
-    timer_.start(int(std::max<qint64>(0, qint64(frame_) * opening::StepMs - clock_.elapsed())));
+    timer_.start(static_cast<int>(opening::MsToNextFrame(frame_, clock_.elapsed())));
     emit frameDrawn();
 }
 
