@@ -51,13 +51,18 @@ int DigitOf(char c) {
 // through a stream reader that trusts the lengths it finds: a few hand-made
 // bytes there ask for gigabytes, and the failed allocation ends the game. The
 // game stores only text, and Qt writes a text that starts so with the @
-// doubled and never escapes a letter. So a file that spells either word after
-// a single @, or writes one of their characters as a numeric escape, is not
-// the game's, and is left alone like a file the game may not read or write.
+// doubled and never escapes a letter. So a file that starts a value with
+// either word (after the =, a comma, a quote or a line break), or writes one
+// of their characters as a numeric escape, is not the game's, and is left
+// alone like a file the game may not read or write.
 bool MaySpellBinaryValues(const QByteArray& content) {
     for (const char* word : {"@Variant(", "@DateTime("}) {
         for (qsizetype at = content.indexOf(word); at >= 0; at = content.indexOf(word, at + 1)) {
-            if (at == 0 || content[at - 1] != '@') {
+            qsizetype before = at - 1;
+            while (before >= 0 && (content[before] == ' ' || content[before] == '\t')) {
+                --before;
+            }
+            if (before < 0 || QByteArrayView("=,\"\r\n").contains(content[before])) {
                 return true;
             }
         }

@@ -280,6 +280,7 @@ TEST_F(Store, AFileAskingForBinaryDataReadsAsMissingAndStaysAsItIs) {
     EmptySettingsPlace();
     const QString alike[] = {QStringLiteral("@Variant(x)"), QStringLiteral("@@DateTime(1)"),
                              QStringLiteral("/home/ann/Variant(2)/a\\100\\x41.mxg"),
+                             QStringLiteral("/home/ann/@Variant(3).mxg"),
                              QStringLiteral("tab\there")};
     for (const QString& text : alike) {
         EXPECT_TRUE(WriteSettingString(Common, QStringLiteral("save"), text));
