@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <algorithm>
+#include <charconv>
 #include <optional>
 #include <string_view>
 
@@ -38,22 +39,13 @@ Node NodeAt(const QString& path) {
 // may not write.
 enum class Access { Read, Write };
 
-// The value of a hex digit, or -1.
-int DigitOf(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    const char lower = static_cast<char>(c | 0x20);
-    return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
-}
-
 // Qt reads a value spelled @Variant(...) or @DateTime(...) as binary data,
-// through a stream reader that trusts the lengths it finds: a few hand-made
-// bytes there ask for gigabytes, and the failed allocation ends the game. The
-// game stores only text, and Qt writes a text that starts so with the @
-// doubled and never escapes a letter. So a file that starts a value with
-// either word (after the =, a comma, a quote or a line break), or writes one
-// of their characters as a numeric escape, is not the game's, and is left
+// through a stream reader that trusts the lengths and types it finds: a few
+// hand-made bytes there have Qt allocate gigabytes and build types nobody
+// named. The game stores only text, and Qt writes a text that starts so with
+// the @ doubled and never escapes a letter. So a file that starts a value
+// with either word (after the =, a comma, a quote or a line break), or writes
+// one of their characters as a numeric escape, is not the game's, and is left
 // alone like a file the game may not read or write.
 bool MaySpellBinaryValues(const QByteArray& content) {
     for (const char* word : {"@Variant(", "@DateTime("}) {
@@ -80,7 +72,9 @@ bool MaySpellBinaryValues(const QByteArray& content) {
         qsizetype next = hex ? i + 2 : i + 1;
         char16_t value = 0;
         int digit = 0;
-        while (next < content.size() && (digit = DigitOf(content[next])) >= 0 && digit < base) {
+        while (next < content.size() &&
+               std::from_chars(content.data() + next, content.data() + next + 1, digit, base).ec ==
+                   std::errc()) {
             value = static_cast<char16_t>(value * base + digit);
             if (value < 128 && spelled.find(static_cast<char>(value)) != std::string_view::npos) {
                 return true;
