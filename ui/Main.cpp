@@ -11,6 +11,7 @@
 #include <QUrl>
 
 #include "language.h"
+#include "pattern.h"
 #include "project.h"
 #include "widgets/boardcanvas.h"
 #include "widgets/hyperlink.h"
@@ -90,6 +91,10 @@ void TMainForm::Localize() {
            "Quarv puzzle games keep every player from 8 to 88 thinking.     "
            "Seven Tans, hundreds of figures: discover the whole Quarv series!     "));
     UpdateTitle();
+    // The pattern window's title and the figure's name speak the language too.
+    if (pattern_ != nullptr) {
+        pattern_->Refresh();
+    }
 }
 
 void TMainForm::UpdateTitle() {

@@ -181,9 +181,6 @@ void TMainForm::ExitBtnClick() {
 void TMainForm::TongueBtnClick() {
     AskLanguage();
     Localize();
-    if (pattern_ != nullptr) {
-        pattern_->Refresh();
-    }
 }
 
 void TMainForm::rules() {

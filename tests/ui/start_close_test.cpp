@@ -78,9 +78,13 @@ private slots:
         InstallLanguage(0);
     }
 
-    // First start: the language, then the info dialog in that language.
+    // First start: the language, then the info dialog in that language, and
+    // the figure named in it.
     void firstStartAsksTheLanguage() {
         Start(-1);
+        fixture::NameFigures(game, {{fixture::Square, 3, "Cat", "Katze"}});
+        pattern->Refresh();
+        QCOMPARE(pattern->toolTip(), QStringLiteral("5: Cat (Animals)"));
         DialogAnswers answers;
         answers.Expect(Click("GermanBtn"));
         answers.Expect(Key(Qt::Key_Return), [](QWidget* info) {
@@ -92,6 +96,7 @@ private slots:
         QCOMPARE(game.Tongue, 1);
         QCOMPARE(form->findChild<QToolButton*>("TongueBtn")->toolTip(),
                  QStringLiteral("I don't speak german."));
+        QCOMPARE(pattern->toolTip(), QStringLiteral("5: Katze (Tiere)"));
         QVERIFY(form->isVisible());
     }
 
